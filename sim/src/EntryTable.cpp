@@ -1,0 +1,37 @@
+#include "EntryTable.h"
+
+#include <cstring>
+
+namespace sim {
+namespace {
+
+std::vector<EntryInfo> BuildTable() {
+  std::vector<EntryInfo> table;
+  AddGeneralEntries(table);
+  AddEnumerationEntries(table);
+  AddGpuIdentityEntries(table);
+  return table;
+}
+
+const std::vector<EntryInfo>& Table() {
+  static const std::vector<EntryInfo> table = BuildTable();
+  return table;
+}
+
+}  // namespace
+
+const EntryInfo* FindEntry(uint32_t id) {
+  for (const EntryInfo& entry : Table()) {
+    if (entry.id == id) return &entry;
+  }
+  return nullptr;
+}
+
+const EntryInfo* FindEntryByName(const std::string& name) {
+  for (const EntryInfo& entry : Table()) {
+    if (name == entry.name) return &entry;
+  }
+  return nullptr;
+}
+
+}  // namespace sim

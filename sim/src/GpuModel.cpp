@@ -1,0 +1,12 @@
+#include "sim/GpuModel.h"
+
+namespace sim {
+
+bool operator==(const GpuModel& a, const GpuModel& b) {
+  return a.vendorId == b.vendorId && a.deviceId == b.deviceId &&
+         a.subsystemVendorId == b.subsystemVendorId && a.subsystemId == b.subsystemId &&
+         a.revision == b.revision && a.name == b.name && a.vbiosVersion == b.vbiosVersion &&
+         a.tcc == b.tcc;
+}
+
+}  // namespace sim

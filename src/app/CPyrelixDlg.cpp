@@ -1,0 +1,196 @@
+#include "app/CPyrelixDlg.h"
+
+#include "app/StartupRules.h"
+#include "controls/CMsgDlg.h"
+#include "gpu/GpuEnumeration.h"
+#include "resource.h"
+#include "settings/PathRules.h"
+#include "settings/Transparency.h"
+#include "settings/WindowServices.h"
+
+namespace {
+
+struct ButtonPlace {
+  int id;
+  const wchar_t* icon;
+  int x, y, width, height;
+};
+
+// In the order the window keeps its buttons.
+constexpr ButtonPlace kButtons[8] = {
+    {IDC_MAIN_CLOSE, L"CloseX.ICO", 1135, 90, 18, 16},
+    {IDC_MAIN_MINIMIZE, L"Min.ICO", 1110, 90, 18, 16},
+    {IDC_MAIN_SETTING, L"Setting.ICO", 48, 90, 40, 40},
+    {IDC_MAIN_INFO, L"Info.ICO", 102, 90, 40, 40},
+    {IDC_MAIN_ADVANCE, L"Advance.ICO", 158, 90, 40, 40},
+    {IDC_MAIN_BIOS, L"Bios.ICO", 216, 90, 40, 40},
+    {IDC_MAIN_HELP, L"Help.ICO", 270, 90, 40, 40},
+    {IDC_MAIN_LED, L"Led.ICO", 890, 90, 40, 40},
+};
+
+constexpr int kLabelIds[12] = {
+    IDC_ENGINE_MIN,      IDC_ENGINE_MAX, IDC_ENGINE_NOW, IDC_TEMPERATURE_MIN,
+    IDC_TEMPERATURE_MAX, IDC_TEMPERATURE_NOW, IDC_MEMORY_MIN, IDC_MEMORY_MAX,
+    IDC_MEMORY_NOW,      IDC_FAN_MIN,    IDC_FAN_MAX,    IDC_FAN_NOW,
+};
+
+constexpr int kMainWidth = 1200;
+constexpr int kMainHeight = 482;
+
+}  // namespace
+
+CPyrelixDlg::CPyrelixDlg(const NvApi& driver)
+    : CBkDialogST(IDD_PYRELIX_DIALOG),
+      icon_(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                            MAKEINTRESOURCEW(IDI_PYRELIX), IMAGE_ICON, 0, 0,
+                                            LR_DEFAULTSIZE))),
+      state_(driver) {}
+
+void CPyrelixDlg::AttachControls() {
+  for (int i = 0; i < 8; ++i) buttons_[i].Attach(hwnd(), kButtons[i].id);
+  for (int i = 0; i < 12; ++i) labels_[i].Attach(hwnd(), kLabelIds[i]);
+  ::ShowWindow(Item(IDC_MAIN_UNUSED), SW_HIDE);
+}
+
+bool CPyrelixDlg::OnInitDialog() {
+  AttachControls();
+  // No caption is drawn; the text names the window on the taskbar.
+  ::SetWindowTextW(hwnd(), L"Pyrelix");
+  ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, kMainWidth, kMainHeight, SWP_NOMOVE | SWP_NOZORDER);
+
+  resourceDir_ = ResourceDirectoryOf(GetExeDirectory(hwnd()));
+
+  SetBackgroundResource(IDB_MAIN_BACKGROUND);
+  ShapeFromBitmap(IDB_MAIN_BACKGROUND, RGB(0, 0, 255));
+  dragAnywhere = true;
+
+  EnumerateAndReport();
+  state_.configFileName = ConfigFileNameFor(state_.gpus.deviceId);
+  ClassifyBoard(state_);
+  LoadConfiguration();
+  ReadInitialGauges();
+  CheckReportingBoards(state_);
+  SetUpSkinAndLayout();
+  DetectLedController();
+  HandPanelsTheirData();
+  if (state_.AutoOverClock != 0) ApplyStartupOverclock();
+  ApplyStartupTransparency();
+  StartTimers();
+  return true;
+}
+
+void CPyrelixDlg::EnumerateAndReport() {
+  const int result = EnumerateGpus(state_.gpus);
+  MsgDlgSink messages(hwnd());
+  for (const std::wstring& text : EnumerationMessages(result)) messages.ShowMessage(text);
+}
+
+void CPyrelixDlg::LoadConfiguration() {
+  // Not built yet: the configuration store reads the start-up flags and TransPercent here.
+}
+
+void CPyrelixDlg::ReadInitialGauges() {
+  // Not built yet: the first fan level and the gauge scales are read here.
+}
+
+void CPyrelixDlg::SetUpSkinAndLayout() {
+  for (int i = 0; i < 8; ++i) {
+    const ButtonPlace& place = kButtons[i];
+    buttons_[i].SetIconFiles(resourceDir_ + place.icon, resourceDir_ + place.icon);
+    buttons_[i].Move(place.x, place.y, place.width, place.height);
+  }
+  // Not built yet: the monitor layout, its twelve labels and four graphs are set up here.
+}
+
+void CPyrelixDlg::DetectLedController() {
+  // Not built yet: the lighting path of the board is detected here.
+}
+
+void CPyrelixDlg::HandPanelsTheirData() {
+  // Not built yet: each child panel receives the table, the file name and its flags here.
+}
+
+void CPyrelixDlg::ApplyStartupOverclock() {
+  // Not built yet: the overclock panel applies the stored start-up overclock here.
+}
+
+void CPyrelixDlg::ApplyStartupTransparency() {
+  if (const auto percent = OpacityPercentForLevel(state_.Transparence, state_.TransPercent)) {
+    SetTransparency(*percent, hwnd());
+  }
+}
+
+void CPyrelixDlg::StartTimers() {
+  for (const TimerSpec& timer : MainTimers(state_.reportEnabled)) {
+    ::SetTimer(hwnd(), timer.id, timer.periodMs, nullptr);
+  }
+}
+
+void CPyrelixDlg::OnTimer(UINT_PTR id) {
+  switch (id) {
+    case 0:
+      // Once, right after start.
+      ::KillTimer(hwnd(), 0);
+      if (state_.StartupMinimize != 0) MinimizeToTray();
+      break;
+    case 1:  // Not built yet: the software fan curve and the temperature dial.
+    case 2:  // Not built yet: clocks, temperature and fan speed into labels and graphs.
+    case 3:  // Not built yet: the LED status report of the boards that asked for it.
+    default:
+      break;
+  }
+}
+
+void CPyrelixDlg::MinimizeToTray() {
+  // Until the notification-area icon exists the window minimises to the taskbar.
+  ::ShowWindow(hwnd(), SW_MINIMIZE);
+}
+
+void CPyrelixDlg::OnCommand(int id, int code) {
+  switch (id) {
+    case IDC_MAIN_CLOSE:
+      EndDialog(IDOK);
+      break;
+    case IDC_MAIN_MINIMIZE:
+      MinimizeToTray();
+      break;
+    case IDC_MAIN_SETTING:
+    case IDC_MAIN_INFO:
+    case IDC_MAIN_ADVANCE:
+    case IDC_MAIN_BIOS:
+    case IDC_MAIN_HELP:
+    case IDC_MAIN_LED:
+      // Not built yet: each button shows its panel (created modeless on first use).
+      break;
+    default:
+      CBkDialogST::OnCommand(id, code);
+      break;
+  }
+}
+
+void CPyrelixDlg::OnPaint() {
+  if (!::IsIconic(hwnd())) {
+    CBkDialogST::OnPaint();
+    return;
+  }
+  win::PaintDC dc(hwnd());
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+  ::DrawIcon(dc.get(), x, y, icon_.get());
+}
+
+INT_PTR CPyrelixDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_QUERYDRAGICON) {
+    ::SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(icon_.get()));
+    return TRUE;
+  }
+  if (message == WM_CLOSE) {
+    EndDialog(IDCANCEL);
+    return TRUE;
+  }
+  return CBkDialogST::HandleMessage(message, wParam, lParam);
+}

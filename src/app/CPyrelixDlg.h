@@ -1,0 +1,44 @@
+// The main window: owns the GPU table and everything decided at start-up, runs the start-up
+// sequence, carries the eight buttons and the monitor, and drives the program's timers.
+#pragma once
+
+#include <string>
+
+#include "app/MainWindowState.h"
+#include "controls/CBkDialogST.h"
+#include "controls/CButtonST.h"
+#include "controls/CLabel.h"
+#include "win/Handles.h"
+
+class CPyrelixDlg : public CBkDialogST {
+ public:
+  explicit CPyrelixDlg(const NvApi& driver);
+
+  const MainWindowState& state() const { return state_; }
+
+ protected:
+  bool OnInitDialog() override;
+  void OnCommand(int id, int code) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnPaint() override;
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void AttachControls();
+  void EnumerateAndReport();
+  void LoadConfiguration();
+  void ReadInitialGauges();
+  void SetUpSkinAndLayout();
+  void DetectLedController();
+  void HandPanelsTheirData();
+  void ApplyStartupOverclock();
+  void ApplyStartupTransparency();
+  void StartTimers();
+  void MinimizeToTray();
+
+  win::Icon icon_;
+  std::wstring resourceDir_;
+  MainWindowState state_;
+  CButtonST buttons_[8];
+  CLabel labels_[12];
+};

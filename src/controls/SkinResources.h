@@ -1,0 +1,18 @@
+// Loading the skin: embedded pictures by resource id, icon files from the Resources folder.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "win/Handles.h"
+
+win::Gdi<HBITMAP> LoadBitmapResource(int id);
+
+// The pixels of bitmap resource `id` as 0x00RRGGBB, top row first.
+bool ReadBitmapPixels(int id, std::vector<uint32_t>& pixels, int& width, int& height);
+
+// An icon file loaded at its own size (null when the file is missing or not an icon).
+win::Icon LoadIconFile(const std::wstring& path);

@@ -1,0 +1,14 @@
+// Operations every window uses: the executable's directory and window translucency.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Directory of the module that owns `window` (the running executable), without a trailing
+// backslash. Paths of any length are returned whole.
+std::wstring GetExeDirectory(HWND window);
+
+// Makes `window` a layered window of the given opacity in percent. Does nothing on systems
+// without SetLayeredWindowAttributes.
+void SetTransparency(int percent, HWND window);
