@@ -13,7 +13,9 @@ std::atomic<Simulator*> activeSimulator{nullptr};
 
 }  // namespace
 
-Simulator* ActiveSimulator() { return activeSimulator.load(); }
+Simulator* ActiveSimulator() {
+  return activeSimulator.load();
+}
 
 NvStatus Dispatch(uint32_t id, const CallDescriber& describe, const CallRunner& run) {
   Simulator* simulator = ActiveSimulator();
@@ -29,6 +31,8 @@ void* NVAPI_CALL QueryInterface(uint32_t id) {
 ScopedActiveSimulator::ScopedActiveSimulator(Simulator& simulator)
     : previous_(activeSimulator.exchange(&simulator)) {}
 
-ScopedActiveSimulator::~ScopedActiveSimulator() { activeSimulator.store(previous_); }
+ScopedActiveSimulator::~ScopedActiveSimulator() {
+  activeSimulator.store(previous_);
+}
 
 }  // namespace sim

@@ -82,7 +82,9 @@ bool ScenarioReader::ReadLine(size_t number, std::string_view line) {
   return SetKey(key, TrimBlanks(line.substr(equals + 1)));
 }
 
-bool ScenarioReader::Finish() { return EndSection(); }
+bool ScenarioReader::Finish() {
+  return EndSection();
+}
 
 bool ScenarioReader::EndSection() {
   if (section_ == Section::kGpu && keysSeen_.count("device") == 0) {
@@ -254,8 +256,8 @@ bool ScenarioReader::UnknownKey(std::string_view key) {
 
 bool ParseScenario(const std::string& text, Scenario& out, std::string& error) {
   if (text.size() > kMaxScenarioBytes) {
-    error = "scenario is larger than " + Decimal(static_cast<int64_t>(kMaxScenarioBytes)) +
-            " bytes";
+    error =
+        "scenario is larger than " + Decimal(static_cast<int64_t>(kMaxScenarioBytes)) + " bytes";
     return false;
   }
   std::string_view rest(text);

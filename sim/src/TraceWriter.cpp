@@ -8,7 +8,9 @@ TraceWriter::TraceWriter(const char* path) {
   if (path != nullptr && *path != '\0') file_.reset(std::fopen(path, "a"));
 }
 
-void TraceWriter::Write(const TraceEntry& entry) { WriteLine(FormatTraceLine(entry)); }
+void TraceWriter::Write(const TraceEntry& entry) {
+  WriteLine(FormatTraceLine(entry));
+}
 
 void TraceWriter::Note(const std::string& text) {
   WriteLine("# " + SingleLine(text));

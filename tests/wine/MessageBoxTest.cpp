@@ -33,7 +33,7 @@ BoxLook Inspect(HWND box) {
 
 }  // namespace
 
-TEST(MessageBox, OkGivesOneAndCancelGivesTwo) {
+TEST(SkinnedMessageBox, OkGivesOneAndCancelGivesTwo) {
   for (const auto& [button, result] : {std::pair{IDC_MSG_OK, 1}, std::pair{IDC_MSG_CANCEL, 2}}) {
     BoxLook look;
     AutoAnswer answer({button}, [&](HWND box) { look = Inspect(box); });
@@ -54,7 +54,7 @@ TEST(MessageBox, OkGivesOneAndCancelGivesTwo) {
   }
 }
 
-TEST(MessageBox, EnterAndEscapeDoNotCloseIt) {
+TEST(SkinnedMessageBox, EnterAndEscapeDoNotCloseIt) {
   int answered = 0;
   AutoAnswer answer({IDC_MSG_CANCEL}, [&](HWND box) {
     // Keys go through the program's message loop first; the box must survive them.
@@ -75,9 +75,9 @@ TEST(MessageBox, EnterAndEscapeDoNotCloseIt) {
   EXPECT_EQ(answered, 1);
 }
 
-TEST(MessageBox, LeavesNoHandlesBehind) {
+TEST(SkinnedMessageBox, LeavesNoHandlesBehind) {
   const long before = win::LiveHandleCount();
-  for (int i = 0; i < 20; ++i) {
+  for (int i = 0; i < 5; ++i) {
     AutoAnswer answer({IDC_MSG_OK});
     MsgDlgSink sink;
     EXPECT_EQ(sink.ShowMessage(L"Again"), 1);

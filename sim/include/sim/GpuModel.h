@@ -21,6 +21,8 @@ struct GpuModel {
 };
 
 bool operator==(const GpuModel& a, const GpuModel& b);
-inline bool operator!=(const GpuModel& a, const GpuModel& b) { return !(a == b); }
+inline bool operator!=(const GpuModel& a, const GpuModel& b) {
+  return !(a == b);
+}
 
 }  // namespace sim

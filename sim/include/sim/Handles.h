@@ -17,7 +17,9 @@ constexpr NvDisplayHandle kPhantomDisplayHandleBase = 0x0BAD0000;
 constexpr NvPhysicalGpuHandle PhysicalGpuHandle(uint32_t modelIndex) {
   return kPhysicalGpuHandleBase + modelIndex;
 }
-constexpr NvDisplayHandle DisplayHandle(uint32_t index) { return kDisplayHandleBase + index; }
+constexpr NvDisplayHandle DisplayHandle(uint32_t index) {
+  return kDisplayHandleBase + index;
+}
 constexpr NvPhysicalGpuHandle PhantomGpuHandle(uint32_t slot) {
   return kPhantomGpuHandleBase + slot;
 }

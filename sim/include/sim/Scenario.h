@@ -22,6 +22,8 @@ struct Scenario {
 };
 
 bool operator==(const Scenario& a, const Scenario& b);
-inline bool operator!=(const Scenario& a, const Scenario& b) { return !(a == b); }
+inline bool operator!=(const Scenario& a, const Scenario& b) {
+  return !(a == b);
+}
 
 }  // namespace sim

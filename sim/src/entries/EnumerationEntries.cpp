@@ -13,8 +13,7 @@ namespace {
 // Fills the caller's 64-entry array with the GPUs whose TCC flag matches, in model order. A
 // reported-count override changes the count answered; the array still gets at most 64 handles,
 // the real ones first, then phantom handles that no entry accepts.
-NvStatus EnumerateGpus(CallContext& call, bool tcc, NvPhysicalGpuHandle* handles,
-                       uint32_t* count) {
+NvStatus EnumerateGpus(CallContext& call, bool tcc, NvPhysicalGpuHandle* handles, uint32_t* count) {
   if (handles == nullptr || count == nullptr) {
     call.Result("null pointer");
     return kNvInvalidArgument;
