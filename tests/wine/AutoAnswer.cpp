@@ -1,5 +1,7 @@
 #include "AutoAnswer.h"
 
+#include <utility>
+
 namespace {
 AutoAnswer* g_current = nullptr;  // the thread timer callback has no context argument
 
@@ -18,8 +20,9 @@ BOOL CALLBACK FindWindowWithControl(HWND window, LPARAM param) {
 }
 }  // namespace
 
-AutoAnswer::AutoAnswer(std::vector<int> clicks, std::function<void(HWND)> before)
-    : clicks_(std::move(clicks)), before_(std::move(before)) {
+AutoAnswer::AutoAnswer(std::vector<int> clicks, std::function<void(HWND)> before,
+                       int delayTicks)
+    : clicks_(std::move(clicks)), before_(std::move(before)), delayTicks_(delayTicks) {
   g_current = this;
   timer_ = ::SetTimer(nullptr, 0, 30, &AutoAnswer::Tick);
 }
@@ -35,11 +38,19 @@ void CALLBACK AutoAnswer::Tick(HWND, UINT, UINT_PTR, DWORD) {
 
 void AutoAnswer::Step() {
   if (next_ >= clicks_.size()) return;
-  Search search{clicks_[next_], nullptr};
-  ::EnumThreadWindows(::GetCurrentThreadId(), &FindWindowWithControl,
-                      reinterpret_cast<LPARAM>(&search));
-  if (search.found == nullptr) return;
+  if (pending_ == nullptr) {
+    Search search{clicks_[next_], nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindWindowWithControl,
+                        reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return;
+    pending_ = search.found;
+    ticksLeft_ = delayTicks_;
+    if (before_) before_(pending_);
+  }
+  if (ticksLeft_-- > 0) return;
+  HWND window = std::exchange(pending_, nullptr);
   const int id = clicks_[next_++];
-  if (before_) before_(search.found);
-  ::SendMessageW(::GetDlgItem(search.found, id), BM_CLICK, 0, 0);
+  if (!::IsWindow(window)) return;
+  ++clicked_;
+  ::SendMessageW(::GetDlgItem(window, id), BM_CLICK, 0, 0);
 }

@@ -55,24 +55,19 @@ TEST(SkinnedMessageBox, OkGivesOneAndCancelGivesTwo) {
 }
 
 TEST(SkinnedMessageBox, EnterAndEscapeDoNotCloseIt) {
-  int answered = 0;
-  AutoAnswer answer({IDC_MSG_CANCEL}, [&](HWND box) {
-    // Keys go through the program's message loop first; the box must survive them.
-    for (WPARAM key : {WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) {
-      ::PostMessageW(::GetDlgItem(box, IDC_MSG_OK), WM_KEYDOWN, key, 0);
-    }
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message == WM_KEYDOWN) {
-      break;
-    }
-    ++answered;
-  });
-  CMsgDlg box;
-  box.SetMessage(L"Keys");
-  // The keys are posted before Cancel is clicked, but dispatched after it: if either closed the
-  // box with its own result, the result would be 1 (Enter) rather than 2.
-  EXPECT_EQ(box.DoModal(nullptr), 2);
-  EXPECT_EQ(answered, 1);
+  AutoAnswer answer(
+      {IDC_MSG_CANCEL},
+      [&](HWND found) {
+        // Keys go through the program's message loop; Enter on OK would end the box with 1.
+        ::PostMessageW(::GetDlgItem(found, IDC_MSG_OK), WM_KEYDOWN, VK_RETURN, 0);
+        ::PostMessageW(found, WM_KEYDOWN, VK_ESCAPE, 0);
+      },
+      3);
+  CMsgDlg dialog;
+  dialog.SetMessage(L"Keys");
+  // Escape would also give 2, but then the box would be gone before Cancel could be clicked.
+  EXPECT_EQ(dialog.DoModal(nullptr), 2);
+  EXPECT_EQ(answer.clicked(), 1u);
 }
 
 TEST(SkinnedMessageBox, LeavesNoHandlesBehind) {
