@@ -1,6 +1,7 @@
 #include "app/CPyrelixApp.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <memory>

@@ -29,9 +29,9 @@ constexpr ButtonPlace kButtons[8] = {
 };
 
 constexpr int kLabelIds[12] = {
-    IDC_ENGINE_MIN,      IDC_ENGINE_MAX, IDC_ENGINE_NOW, IDC_TEMPERATURE_MIN,
+    IDC_ENGINE_MIN,      IDC_ENGINE_MAX,      IDC_ENGINE_NOW, IDC_TEMPERATURE_MIN,
     IDC_TEMPERATURE_MAX, IDC_TEMPERATURE_NOW, IDC_MEMORY_MIN, IDC_MEMORY_MAX,
-    IDC_MEMORY_NOW,      IDC_FAN_MIN,    IDC_FAN_MAX,    IDC_FAN_NOW,
+    IDC_MEMORY_NOW,      IDC_FAN_MIN,         IDC_FAN_MAX,    IDC_FAN_NOW,
 };
 
 constexpr int kMainWidth = 1200;

@@ -7,4 +7,5 @@
 inline constexpr wchar_t kInstanceMutexName[] = L"Pyrelix MainFrame mutex";
 
 // Creates (or opens) the mutex into `mutex`, which the caller keeps until the process ends.
-InstanceMutex CreateInstanceMutex(win::KernelHandle& mutex, const wchar_t* name = kInstanceMutexName);
+InstanceMutex CreateInstanceMutex(win::KernelHandle& mutex,
+                                  const wchar_t* name = kInstanceMutexName);

@@ -14,7 +14,7 @@ struct ButtonState {
 struct ButtonLook {
   ButtonBorder border = ButtonBorder::kNone;
   ButtonIcon icon = ButtonIcon::kNormal;
-  int iconShift = 0;     // pixels right and down
+  int iconShift = 0;  // pixels right and down
   bool grayed = false;
 
   bool operator==(const ButtonLook& o) const {

@@ -89,4 +89,6 @@ void CBkDialogST::OnLButtonDown(POINT at) {
   ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
 }
 
-void CBkDialogST::OnSize() { ::InvalidateRect(hwnd(), nullptr, TRUE); }
+void CBkDialogST::OnSize() {
+  ::InvalidateRect(hwnd(), nullptr, TRUE);
+}

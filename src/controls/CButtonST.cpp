@@ -10,8 +10,8 @@ CButtonST::SizedIcon CButtonST::Measure(win::Icon icon) {
     BITMAP bitmap{};
     HBITMAP source = info.hbmColor != nullptr ? info.hbmColor : info.hbmMask;
     if (::GetObjectW(source, sizeof bitmap, &bitmap) != 0) {
-      sized.size = {bitmap.bmWidth, info.hbmColor != nullptr ? bitmap.bmHeight
-                                                             : bitmap.bmHeight / 2};
+      sized.size = {bitmap.bmWidth,
+                    info.hbmColor != nullptr ? bitmap.bmHeight : bitmap.bmHeight / 2};
     }
     // GetIconInfo hands out copies of the icon's bitmaps.
     win::Gdi<HBITMAP> color(info.hbmColor);

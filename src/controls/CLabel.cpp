@@ -35,7 +35,9 @@ void CLabel::SetCharHeight(int pixels) {
   RebuildFont();
 }
 
-void CLabel::SetText(const std::wstring& text) { ::SetWindowTextW(hwnd(), text.c_str()); }
+void CLabel::SetText(const std::wstring& text) {
+  ::SetWindowTextW(hwnd(), text.c_str());
+}
 
 void CLabel::RebuildFont() {
   font_.reset(::CreateFontIndirectW(&fontDescription_));

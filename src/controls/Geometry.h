@@ -10,7 +10,6 @@ struct Rect {
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
   bool operator==(const Rect& other) const {
-    return left == other.left && top == other.top && right == other.right &&
-           bottom == other.bottom;
+    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
   }
 };

@@ -26,6 +26,6 @@ bool ReadBitmapPixels(int id, std::vector<uint32_t>& pixels, int& width, int& he
 }
 
 win::Icon LoadIconFile(const std::wstring& path) {
-  return win::Icon(static_cast<HICON>(
-      ::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+  return win::Icon(
+      static_cast<HICON>(::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
 }

@@ -68,6 +68,5 @@ using EnumNvidiaDisplayHandle = NvStatus NVAPI_CALL(uint32_t index, NvDisplayHan
 using GpuGetPCIIdentifiers = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t* deviceWord,
                                                  uint32_t* subsystemWord, uint32_t* revision,
                                                  uint32_t* extDeviceWord);
-using GpuGetVbiosVersionString = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
-                                                     char* text /*[64]*/);
+using GpuGetVbiosVersionString = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, char* text /*[64]*/);
 }  // namespace nvfn

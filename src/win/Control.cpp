@@ -13,8 +13,7 @@ bool Control::Attach(HWND dialog, int id) {
   if (item == nullptr) return false;
   hwnd_ = item;
   PreSubclass();
-  ::SetWindowSubclass(item, &Control::SubclassProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+  ::SetWindowSubclass(item, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   MessageTarget::Bind(item, this);
   return true;
 }

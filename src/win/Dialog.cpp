@@ -58,8 +58,8 @@ void Dialog::OnCommand(int id, int /*code*/) {
 
 HBRUSH Dialog::OnCtlColor(HDC dc, HWND child, UINT message) {
   if (MessageTarget::FromWindow(child) != nullptr) {
-    return reinterpret_cast<HBRUSH>(::SendMessageW(child, kReflectBase + message,
-                                                   reinterpret_cast<WPARAM>(dc), 0));
+    return reinterpret_cast<HBRUSH>(
+        ::SendMessageW(child, kReflectBase + message, reinterpret_cast<WPARAM>(dc), 0));
   }
   return nullptr;
 }

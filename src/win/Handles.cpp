@@ -10,10 +10,14 @@ std::atomic<long>& Live() {
 }
 }  // namespace
 
-long LiveHandleCount() { return Live().load(); }
+long LiveHandleCount() {
+  return Live().load();
+}
 
 namespace detail {
-void CountHandle(int delta) { Live() += delta; }
+void CountHandle(int delta) {
+  Live() += delta;
+}
 }  // namespace detail
 
 MemoryDC::MemoryDC(HDC target, const RECT& area)

@@ -9,7 +9,9 @@ void MessageTarget::Bind(HWND window, MessageTarget* target) {
   ::SetPropW(window, kTargetProperty, target);
 }
 
-void MessageTarget::Unbind(HWND window) { ::RemovePropW(window, kTargetProperty); }
+void MessageTarget::Unbind(HWND window) {
+  ::RemovePropW(window, kTargetProperty);
+}
 
 MessageTarget* MessageTarget::FromWindow(HWND window) {
   return static_cast<MessageTarget*>(::GetPropW(window, kTargetProperty));

@@ -1,8 +1,7 @@
-#include "gpu/GpuEnumeration.h"
-
 #include <gtest/gtest.h>
 
 #include "SimulatedDriver.h"
+#include "gpu/GpuEnumeration.h"
 #include "sim/Handles.h"
 
 using sim::PhysicalGpuHandle;
@@ -39,7 +38,9 @@ struct EnumerationCase {
   std::vector<NvPhysicalGpuHandle> expectedSlots;
 };
 
-void PrintTo(const EnumerationCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EnumerationCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class EnumerationOrder : public testing::TestWithParam<EnumerationCase> {};
 
@@ -55,12 +56,12 @@ TEST_P(EnumerationOrder, FillsSlotsTccFirstEachGroupReversed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EnumerationOrder,
-    testing::Values(
-        EnumerationCase{"OneGpu", {Board(0x2684)}, {PhysicalGpuHandle(0)}},
-        EnumerationCase{"TwoGpusReversed",
-                        {Board(0x2684), Board(0x1B80)},
-                        {PhysicalGpuHandle(1), PhysicalGpuHandle(0)}},
-        EnumerationCase{"TccGpuFirst",
+    testing::Values(EnumerationCase{"OneGpu", {Board(0x2684)}, {PhysicalGpuHandle(0)}},
+                    EnumerationCase{"TwoGpusReversed",
+                                    {Board(0x2684), Board(0x1B80)},
+                                    {PhysicalGpuHandle(1), PhysicalGpuHandle(0)}},
+                    EnumerationCase{
+                        "TccGpuFirst",
                         {Board(0x2684), Board(0x20B0, true), Board(0x1B80)},
                         {PhysicalGpuHandle(1), PhysicalGpuHandle(2), PhysicalGpuHandle(0)}}),
     [](const testing::TestParamInfo<EnumerationCase>& info) { return info.param.name; });

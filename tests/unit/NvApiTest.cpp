@@ -1,8 +1,7 @@
-#include "gpu/NvApi.h"
-
 #include <gtest/gtest.h>
 
 #include "SimulatedDriver.h"
+#include "gpu/NvApi.h"
 #include "sim/DemoScenario.h"
 
 TEST(NvApi, WithoutDriverEveryEntryAnswersNoImplementation) {
@@ -26,9 +25,9 @@ TEST(NvApi, WithoutDriverEveryEntryAnswersNoImplementation) {
 
 TEST(NvApi, ResolvesEachEntryOnceByInterfaceId) {
   SimulatedDriver driver(sim::DemoScenario());
-  for (uint32_t id : {kIdInitialize, kIdGetErrorMessage, kIdEnumTCCPhysicalGPUs,
-                      kIdEnumPhysicalGPUs, kIdEnumNvidiaDisplayHandle, kIdGpuGetPCIIdentifiers,
-                      kIdGpuGetVbiosVersionString}) {
+  for (uint32_t id :
+       {kIdInitialize, kIdGetErrorMessage, kIdEnumTCCPhysicalGPUs, kIdEnumPhysicalGPUs,
+        kIdEnumNvidiaDisplayHandle, kIdGpuGetPCIIdentifiers, kIdGpuGetVbiosVersionString}) {
     EXPECT_EQ(driver.simulator.CountResolutions(id), 1u) << std::hex << id;
   }
   EXPECT_EQ(driver.api.Initialize(), kNvOk);

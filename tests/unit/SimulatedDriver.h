@@ -14,7 +14,8 @@ struct SimulatedDriver {
   NvApi api{&sim::QueryInterface};
 };
 
-inline sim::GpuModel Board(uint16_t deviceId, bool tcc = false, const char* vbios = "95.02.18.80.87") {
+inline sim::GpuModel Board(uint16_t deviceId, bool tcc = false,
+                           const char* vbios = "95.02.18.80.87") {
   sim::GpuModel gpu;
   gpu.deviceId = deviceId;
   gpu.subsystemVendorId = 0x1043;

@@ -1,8 +1,8 @@
-#include "app/SingleInstance.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "app/SingleInstance.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
-#include "app/StartupRules.h"
-
 #include <gtest/gtest.h>
 
 #include "SimulatedDriver.h"
 #include "app/DeviceClassification.h"
+#include "app/StartupRules.h"
 #include "gpu/GpuEnumeration.h"
 
 TEST(DeviceClassification, TheTwoLists) {
@@ -13,8 +12,8 @@ TEST(DeviceClassification, TheTwoLists) {
     bool fanCooler;
   };
   const Case cases[] = {
-      {0x1B80, true, false}, {0x1D01, true, false},  // last of the VF-only entries
-      {0x1E04, true, true},  {0x2684, true, true},   {0x2882, true, true},
+      {0x1B80, true, false},  {0x1D01, true, false},  // last of the VF-only entries
+      {0x1E04, true, true},   {0x2684, true, true},   {0x2882, true, true},
       {0x17C8, false, false}, {0x0000, false, false}, {0xFFFF, false, false},
   };
   for (const Case& c : cases) {
@@ -33,9 +32,9 @@ TEST(DeviceClassification, EveryFanCoolerBoardIsAVfBoard) {
 
 TEST(StartupRules, EnumerationMessages) {
   EXPECT_TRUE(EnumerationMessages(kEnumerateOk).empty());
-  EXPECT_EQ(EnumerationMessages(kEnumerateInitFailed),
-            (std::vector<std::wstring>{L"Initial nvapi fail!",
-                                       L"Application will not work normally!"}));
+  EXPECT_EQ(
+      EnumerationMessages(kEnumerateInitFailed),
+      (std::vector<std::wstring>{L"Initial nvapi fail!", L"Application will not work normally!"}));
   EXPECT_EQ(EnumerationMessages(kEnumeratePhysicalFailed),
             (std::vector<std::wstring>{L"NvAPI_EnumPhysicalGPUs failed",
                                        L"Application will not work normally!"}));
@@ -70,7 +69,9 @@ struct ClassifyCase {
   int32_t fanAfter;
 };
 
-void PrintTo(const ClassifyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ClassifyCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ClassifyBoardTest : public testing::TestWithParam<ClassifyCase> {};
 
@@ -112,9 +113,9 @@ TEST(VbiosCheck, RatedPowerOnlyForTheExactVersions) {
 
 TEST(VbiosCheck, EnablesTheSlotsOfReportingBoardsOnly) {
   // Driver order A, B, C lands as slots C, B, A.
-  SimulatedDriver driver(ScenarioOf({Board(0x2684, false, "94.02.42.00.02"),
-                                     Board(0x2684, false, "94.02.26.48.D6"),
-                                     Board(0x2684, false, "94.02.26.48.d6")}));
+  SimulatedDriver driver(
+      ScenarioOf({Board(0x2684, false, "94.02.42.00.02"), Board(0x2684, false, "94.02.26.48.D6"),
+                  Board(0x2684, false, "94.02.26.48.d6")}));
   MainWindowState state(driver.api);
   ASSERT_EQ(EnumerateGpus(state.gpus), kEnumerateOk);
   state.reportSlots[5].enabled = 1;  // stale: cleared before the check

@@ -15,8 +15,9 @@ TEST(Transparency, AlphaAndStartupOpacity) {
     int alpha;  // meaningful when percent is set
   };
   const Case cases[] = {
-      {1, 0, 10, 25},  {1, 5, 60, 153}, {1, 9, 100, 255}, {1, 10, std::nullopt, 0},
-      {1, 99, std::nullopt, 0}, {1, -1, std::nullopt, 0}, {0, 5, std::nullopt, 0},
+      {1, 0, 10, 25},           {1, 5, 60, 153},          {1, 9, 100, 255},
+      {1, 10, std::nullopt, 0}, {1, 99, std::nullopt, 0}, {1, -1, std::nullopt, 0},
+      {0, 5, std::nullopt, 0},
   };
   for (const Case& c : cases) {
     const std::optional<int> percent = OpacityPercentForLevel(c.on, c.level);
@@ -28,8 +29,7 @@ TEST(Transparency, AlphaAndStartupOpacity) {
 }
 
 TEST(PathRules, DirectoryAndResourceFolder) {
-  EXPECT_EQ(DirectoryOf(L"C:\\Program Files\\Pyrelix\\Pyrelix.exe"),
-            L"C:\\Program Files\\Pyrelix");
+  EXPECT_EQ(DirectoryOf(L"C:\\Program Files\\Pyrelix\\Pyrelix.exe"), L"C:\\Program Files\\Pyrelix");
   EXPECT_EQ(DirectoryOf(L"Pyrelix.exe"), L"Pyrelix.exe");
   const std::wstring longDir = L"C:\\" + std::wstring(400, L'd');
   EXPECT_EQ(DirectoryOf(longDir + L"\\Pyrelix.exe"), longDir);
@@ -45,10 +45,18 @@ TEST(ShapeRuns, RunsOfNonKeyPixelsPerRow) {
   // Key pixels at both row edges stay outside; a row all in the key colour adds nothing; the
   // top byte of a pixel does not matter.
   const uint32_t pixels[] = {
-      K, W, W, K, W,  //
-      K, K, K, K, K,  //
-      W, W, W, W, W,  //
-      0xFF0000FF, W | 0xFF000000, K, W, K,
+      K,          W,
+      W,          K,
+      W,  //
+      K,          K,
+      K,          K,
+      K,  //
+      W,          W,
+      W,          W,
+      W,  //
+      0xFF0000FF, W | 0xFF000000,
+      K,          W,
+      K,
   };
   const std::vector<Rect> runs = ShapeRuns(pixels, 5, 4, 5, K);
   const std::vector<Rect> expected = {

@@ -20,8 +20,7 @@ BOOL CALLBACK FindWindowWithControl(HWND window, LPARAM param) {
 }
 }  // namespace
 
-AutoAnswer::AutoAnswer(std::vector<int> clicks, std::function<void(HWND)> before,
-                       int delayTicks)
+AutoAnswer::AutoAnswer(std::vector<int> clicks, std::function<void(HWND)> before, int delayTicks)
     : clicks_(std::move(clicks)), before_(std::move(before)), delayTicks_(delayTicks) {
   g_current = this;
   timer_ = ::SetTimer(nullptr, 0, 30, &AutoAnswer::Tick);

@@ -58,8 +58,7 @@ TEST(MainWindow, OpensShapedAt1200By482WithItsButtonsInPlace) {
     EXPECT_EQ(area.top, p.y) << p.id;
     EXPECT_EQ(area.right - area.left, p.w) << p.id;
     EXPECT_EQ(area.bottom - area.top, p.h) << p.id;
-    EXPECT_EQ(::GetWindowLongPtrW(::GetDlgItem(hwnd, p.id), GWL_STYLE) & BS_TYPEMASK,
-              BS_OWNERDRAW);
+    EXPECT_EQ(::GetWindowLongPtrW(::GetDlgItem(hwnd, p.id), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
   }
   EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(hwnd, IDC_MAIN_UNUSED)));
 
