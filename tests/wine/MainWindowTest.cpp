@@ -72,6 +72,27 @@ TEST(MainWindow, OpensShapedAt1200By482WithItsButtonsInPlace) {
   EXPECT_TRUE(::KillTimer(hwnd, 1));
 }
 
+TEST(MainWindow, RepaintsLeaveNoHandlesBehind) {
+  SimulatedDriver driver(sim::DemoScenario());
+  auto window = std::make_unique<CPyrelixDlg>(driver.api);
+  ASSERT_TRUE(window->Create(nullptr));
+  ::ShowWindow(window->hwnd(), SW_SHOW);
+  ::RedrawWindow(window->hwnd(), nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const long before = win::LiveHandleCount();
+  for (int i = 0; i < 300; ++i) {
+    ::RedrawWindow(window->hwnd(), nullptr, nullptr,
+                   RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Hover in and out of a button, which repaints it through its owner-draw path.
+    HWND button = ::GetDlgItem(window->hwnd(), IDC_MAIN_SETTING);
+    ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+    ::UpdateWindow(button);
+  }
+  PumpMessages();
+  EXPECT_EQ(win::LiveHandleCount(), before);
+}
+
 TEST(MainWindow, StartsTheReportTimerOnlyForAReportingBoard) {
   sim::Scenario scenario = sim::DemoScenario();
   scenario.gpus[0].vbiosVersion = "94.02.26.48.d6";
