@@ -5,7 +5,8 @@
 namespace sim {
 
 TraceWriter::TraceWriter(const char* path) {
-  if (path != nullptr && *path != '\0') file_.reset(std::fopen(path, "a"));
+  // Binary mode, so lines end in LF on Windows too.
+  if (path != nullptr && *path != '\0') file_.reset(std::fopen(path, "ab"));
 }
 
 void TraceWriter::Write(const TraceEntry& entry) {

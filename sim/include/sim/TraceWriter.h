@@ -1,4 +1,4 @@
-// Writes trace lines to a file, one per line, flushed as each is written.
+// Writes trace lines to a file, one per line (LF-terminated), flushed as each is written.
 #pragma once
 
 #include <cstdio>

@@ -1,10 +1,10 @@
 // Enumeration of physical GPUs (display and TCC) and of displays.
 #include <algorithm>
 
-#include "../CallContext.h"
-#include "../Dispatch.h"
-#include "../EntryTable.h"
-#include "../TextFormat.h"
+#include "CallContext.h"
+#include "Dispatch.h"
+#include "EntryTable.h"
+#include "TextFormat.h"
 #include "sim/Handles.h"
 
 namespace sim {

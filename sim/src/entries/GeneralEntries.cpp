@@ -1,10 +1,10 @@
 // Driver start-up and status messages: Initialize and GetErrorMessage.
-#include "../CallContext.h"
-#include "../Dispatch.h"
-#include "../EntryTable.h"
-#include "../ShortString.h"
-#include "../StatusText.h"
-#include "../TextFormat.h"
+#include "CallContext.h"
+#include "Dispatch.h"
+#include "EntryTable.h"
+#include "ShortString.h"
+#include "StatusText.h"
+#include "TextFormat.h"
 
 namespace sim {
 namespace {

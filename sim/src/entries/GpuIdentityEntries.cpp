@@ -1,9 +1,9 @@
 // What a GPU says about itself: PCI identifiers and the VBIOS version.
-#include "../CallContext.h"
-#include "../Dispatch.h"
-#include "../EntryTable.h"
-#include "../ShortString.h"
-#include "../TextFormat.h"
+#include "CallContext.h"
+#include "Dispatch.h"
+#include "EntryTable.h"
+#include "ShortString.h"
+#include "TextFormat.h"
 
 namespace sim {
 namespace {
