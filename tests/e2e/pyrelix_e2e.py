@@ -20,6 +20,23 @@ MAIN_SIZE = (1200, 482)
 BOX_SIZE = (351, 127)
 
 
+def claim_display(n):
+    """True when display :n is free, removing what a server that is gone left behind."""
+    lock = f"/tmp/.X{n}-lock"
+    if os.path.exists(lock):
+        try:
+            os.kill(int(open(lock).read().strip()), 0)
+            return False
+        except (OSError, ValueError):
+            pass
+        for stale in (lock, f"/tmp/.X11-unix/X{n}"):
+            try:
+                os.remove(stale)
+            except OSError:
+                pass
+    return True
+
+
 class Journey:
     def __init__(self, args):
         self.args = args
@@ -50,8 +67,8 @@ class Journey:
         self.env["PYRELIX_SIM_TRACE"] = "Z:" + os.path.join(self.work, "trace.txt").replace("/", "\\")
 
     def start_display(self):
-        for n in range(91, 140):
-            if os.path.exists(f"/tmp/.X11-unix/X{n}") or os.path.exists(f"/tmp/.X{n}-lock"):
+        for n in range(91, 190):
+            if not claim_display(n):
                 continue
             self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1600x900x24",
                                           "-nolisten", "tcp", "-noreset"],
