@@ -62,7 +62,6 @@ LRESULT CButtonST::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSELEAVE:
     case WM_KILLFOCUS:
     case WM_CANCELMODE:
-    case WM_CAPTURECHANGED:
       StopHovering();
       break;
     case WM_ENABLE:
