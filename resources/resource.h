@@ -45,3 +45,9 @@
 #define IDC_FAN_NOW 1026
 #define IDC_DIAL 1027
 #define IDC_MAIN_UNUSED 1094
+
+// The notification-area icon's menu and its commands.
+#define IDR_TRAY_MENU 131
+#define ID_TRAY_HOME 32771
+#define ID_TRAY_OPEN 32772
+#define ID_TRAY_EXIT 32773

@@ -1,6 +1,7 @@
 #include "app/CPyrelixDlg.h"
 
 #include "app/StartupRules.h"
+#include "app/TrayIcon.h"
 #include "controls/CMsgDlg.h"
 #include "gpu/GpuEnumeration.h"
 #include "resource.h"
@@ -131,9 +132,12 @@ void CPyrelixDlg::StartTimers() {
 void CPyrelixDlg::OnTimer(UINT_PTR id) {
   switch (id) {
     case 0:
-      // Once, right after start.
-      ::KillTimer(hwnd(), 0);
-      if (state_.StartupMinimize != 0) MinimizeToTray();
+      // Hides the window to the tray once, right after start, when the user asked for it.
+      if (state_.StartupMinimize != 0) {
+        state_.StartupMinimize = 0;
+        MinimizeToTray();
+        ::KillTimer(hwnd(), 0);
+      }
       break;
     case 1:  // Not built yet: the software fan curve and the temperature dial.
     case 2:  // Not built yet: clocks, temperature and fan speed into labels and graphs.
@@ -144,8 +148,35 @@ void CPyrelixDlg::OnTimer(UINT_PTR id) {
 }
 
 void CPyrelixDlg::MinimizeToTray() {
-  // Until the notification-area icon exists the window minimises to the taskbar.
-  ::ShowWindow(hwnd(), SW_MINIMIZE);
+  tray::Add(hwnd(), icon_.get());
+  ::ShowWindow(hwnd(), SW_HIDE);
+}
+
+void CPyrelixDlg::RemoveTrayIcon() {
+  tray::Remove(hwnd());
+}
+
+void CPyrelixDlg::OnTrayNotify(LPARAM mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDBLCLK) {
+    ::ShowWindow(hwnd(), SW_SHOW);
+    RemoveTrayIcon();
+    return;
+  }
+  if (mouseMessage != WM_RBUTTONUP) return;
+  switch (tray::TrackMenu(hwnd())) {
+    case tray::kCommandHome:
+      tray::OpenHomePage(hwnd());
+      break;
+    case tray::kCommandOpen:
+      ::ShowWindow(hwnd(), SW_SHOWNORMAL);
+      RemoveTrayIcon();
+      break;
+    case tray::kCommandExit:
+      EndDialog(IDOK);
+      break;
+    default:  // dismissed
+      break;
+  }
 }
 
 void CPyrelixDlg::OnCommand(int id, int code) {
@@ -186,6 +217,11 @@ void CPyrelixDlg::OnPaint() {
 INT_PTR CPyrelixDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_QUERYDRAGICON) {
     ::SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(icon_.get()));
+    return TRUE;
+  }
+  if (message == tray::kCallbackMessage) {
+    OnTrayNotify(lParam);
+    ::SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, 0);
     return TRUE;
   }
   if (message == WM_CLOSE) {

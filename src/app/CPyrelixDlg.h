@@ -35,6 +35,8 @@ class CPyrelixDlg : public CBkDialogST {
   void ApplyStartupTransparency();
   void StartTimers();
   void MinimizeToTray();
+  void RemoveTrayIcon();
+  void OnTrayNotify(LPARAM mouseMessage);
 
   win::Icon icon_;
   std::wstring resourceDir_;
