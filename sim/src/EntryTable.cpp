@@ -10,6 +10,14 @@ std::vector<EntryInfo> BuildTable() {
   AddGeneralEntries(table);
   AddEnumerationEntries(table);
   AddGpuIdentityEntries(table);
+  AddSensorEntries(table);
+  AddClockOffsetEntries(table);
+  AddPolicyEntries(table);
+  AddCoolerEntries(table);
+  AddVoltRailsEntries(table);
+  AddDisplayEntries(table);
+  AddDriverSettingsEntries(table);
+  AddBoardInfoEntries(table);
   return table;
 }
 

@@ -8,7 +8,8 @@ const InterfaceBehaviour* Scenario::FindInterface(uint32_t id) const {
 }
 
 bool operator==(const Scenario& a, const Scenario& b) {
-  return a.gpus == b.gpus && a.displayCount == b.displayCount && a.interfaces == b.interfaces;
+  return a.gpus == b.gpus && a.displayCount == b.displayCount && a.interfaces == b.interfaces &&
+         a.driverVersion == b.driverVersion;
 }
 
 }  // namespace sim

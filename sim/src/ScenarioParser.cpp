@@ -5,13 +5,15 @@
 #include <utility>
 
 #include "EntryTable.h"
+#include "PerformanceKeys.h"
 #include "ScenarioValues.h"
 #include "TextFormat.h"
 
 namespace sim {
 namespace {
 
-enum class Section { kNone, kDriver, kGpu, kInterface };
+// kGpuArea: a [gpu.<area>] section, which belongs to the [gpu] above it.
+enum class Section { kNone, kDriver, kGpu, kInterface, kGpuArea };
 
 // Reads a scenario line by line into its own Scenario; the caller takes it only when the whole
 // text was accepted.
@@ -32,6 +34,14 @@ class ScenarioReader {
   bool SetDriverKey(std::string_view key, std::string_view value);
   bool SetGpuKey(std::string_view key, std::string_view value);
   bool SetInterfaceKey(std::string_view key, std::string_view value);
+  bool StartGpuArea(std::string_view area);
+  bool SetGpuAreaKey(std::string_view key, std::string_view value);
+  // Voltage boost, displays and board information.
+  bool SetVoltRailsKey(std::string_view key, std::string_view value);
+  bool SetDisplayKey(std::string_view key, std::string_view value);
+  bool SetBoardKey(std::string_view key, std::string_view value);
+  bool Word(std::string_view key, std::string_view value, uint16_t& out);
+  bool Dword(std::string_view key, std::string_view value, uint32_t& out);
 
   bool Number(std::string_view key, std::string_view value, uint64_t max, uint64_t& out);
   bool Text(std::string_view key, std::string_view value, std::string& out);
@@ -47,6 +57,8 @@ class ScenarioReader {
   std::set<std::string> keysSeen_;
   bool driverSeen_ = false;
   InterfaceBehaviour* interface_ = nullptr;
+  std::string area_;                 // the area of a [gpu.<area>] section
+  std::set<std::string> areasSeen_;  // areas given for the current [gpu]
 };
 
 bool ScenarioReader::Fail(size_t line, const std::string& message) {
@@ -112,7 +124,12 @@ bool ScenarioReader::StartSection(std::string_view header) {
     }
     scenario_.gpus.emplace_back();
     section_ = Section::kGpu;
+    areasSeen_.clear();
     return true;
+  }
+  const std::string_view gpuArea = "gpu.";
+  if (header.substr(0, gpuArea.size()) == gpuArea) {
+    return StartGpuArea(header.substr(gpuArea.size()));
   }
   const std::string_view keyword = "interface";
   if (header.substr(0, keyword.size()) == keyword &&
@@ -154,6 +171,8 @@ bool ScenarioReader::SetKey(std::string_view key, std::string_view value) {
       return SetGpuKey(key, value);
     case Section::kInterface:
       return SetInterfaceKey(key, value);
+    case Section::kGpuArea:
+      return SetGpuAreaKey(key, value);
     case Section::kNone:
       break;
   }
@@ -167,6 +186,8 @@ bool ScenarioReader::SetDriverKey(std::string_view key, std::string_view value) 
     scenario_.displayCount = static_cast<uint32_t>(number);
     return true;
   }
+  if (key == "driver_version") return Dword(key, value, scenario_.driverVersion.version);
+  if (key == "driver_branch") return Text(key, value, scenario_.driverVersion.branch);
   return UnknownKey(key);
 }
 
@@ -222,6 +243,120 @@ bool ScenarioReader::SetInterfaceKey(std::string_view key, std::string_view valu
     return true;
   }
   return UnknownKey(key);
+}
+
+bool ScenarioReader::StartGpuArea(std::string_view area) {
+  if (scenario_.gpus.empty()) {
+    return Fail(line_, "[gpu." + std::string(area) + "] comes before any [gpu]");
+  }
+  // Areas a board has once; [gpu.display] adds one more connected display each time.
+  static const std::set<std::string> kOnceAreas = {"board", "volt_rails"};
+  static const std::set<std::string> kRepeatedAreas = {"display"};
+  const std::string name(area);
+  // Sensors, fans, clocks and limits: their sections are read by PerformanceKeys.
+  if (IsPerformanceArea(name)) {
+    if (!IsRepeatedPerformanceArea(name) && !areasSeen_.insert(name).second) {
+      return Fail(line_, "[gpu." + name + "] given twice for one [gpu]");
+    }
+    std::string message;
+    if (!StartPerformanceArea(name, scenario_.gpus.back(), message)) return Fail(line_, message);
+    area_ = name;
+    section_ = Section::kGpuArea;
+    return true;
+  }
+  if (kOnceAreas.count(name) == 0 && kRepeatedAreas.count(name) == 0) {
+    return Fail(line_, "unknown section [gpu." + name + "]");
+  }
+  if (kOnceAreas.count(name) != 0 && !areasSeen_.insert(name).second) {
+    return Fail(line_, "[gpu." + name + "] given twice for one [gpu]");
+  }
+  GpuModel& gpu = scenario_.gpus.back();
+  if (name == "display") {
+    if (gpu.displays.size() == kMaxScenarioDisplays) {
+      return Fail(line_, "more than " + Decimal(static_cast<int64_t>(kMaxScenarioDisplays)) +
+                             " [gpu.display] sections for one [gpu]");
+    }
+    ConnectedDisplay display;
+    display.displayId = DefaultDisplayId(static_cast<uint32_t>(scenario_.gpus.size() - 1),
+                                         static_cast<uint32_t>(gpu.displays.size()));
+    gpu.displays.push_back(display);
+  }
+  area_ = name;
+  section_ = Section::kGpuArea;
+  return true;
+}
+
+bool ScenarioReader::SetGpuAreaKey(std::string_view key, std::string_view value) {
+  if (IsPerformanceArea(area_)) {
+    std::string message;
+    switch (SetPerformanceAreaKey(area_, scenario_.gpus.back(), key, value, message)) {
+      case AreaKeyResult::kSet:
+        return true;
+      case AreaKeyResult::kBadValue:
+        return Fail(line_, message);
+      case AreaKeyResult::kUnknownKey:
+        break;
+    }
+    return UnknownKey(key);
+  }
+  if (area_ == "volt_rails") return SetVoltRailsKey(key, value);
+  if (area_ == "display") return SetDisplayKey(key, value);
+  if (area_ == "board") return SetBoardKey(key, value);
+  return UnknownKey(key);
+}
+
+bool ScenarioReader::SetVoltRailsKey(std::string_view key, std::string_view value) {
+  uint64_t number = 0;
+  if (key == "boost") {
+    if (!Number(key, value, 100, number)) return false;
+    scenario_.gpus.back().voltRails.boostPercent = static_cast<uint8_t>(number);
+    return true;
+  }
+  return UnknownKey(key);
+}
+
+bool ScenarioReader::SetDisplayKey(std::string_view key, std::string_view value) {
+  ConnectedDisplay& display = scenario_.gpus.back().displays.back();
+  DisplayTimingModel& timing = display.timing;
+  if (key == "id") return Dword(key, value, display.displayId);
+  if (key == "connector") return Dword(key, value, display.connectorType);
+  if (key == "width") return Word(key, value, timing.hVisible);
+  if (key == "height") return Word(key, value, timing.vVisible);
+  if (key == "h_total") return Word(key, value, timing.hTotal);
+  if (key == "v_total") return Word(key, value, timing.vTotal);
+  if (key == "pclk") return Dword(key, value, timing.pixelClock10kHz);
+  if (key == "reported_targets" || key == "filled_targets") {
+    uint32_t targets = 0;
+    if (!Dword(key, value, targets)) return false;
+    (key == "reported_targets" ? display.reportedTargets : display.filledTargets) = targets;
+    return true;
+  }
+  return UnknownKey(key);
+}
+
+bool ScenarioReader::SetBoardKey(std::string_view key, std::string_view value) {
+  BoardInfoModel& board = scenario_.gpus.back().board;
+  if (key == "memory_kb") return Dword(key, value, board.memoryKb);
+  if (key == "memory_type") return Dword(key, value, board.memoryType);
+  if (key == "memory_maker") return Dword(key, value, board.memoryMaker);
+  if (key == "bus_width") return Dword(key, value, board.busWidthBits);
+  if (key == "fb_location") return Dword(key, value, board.frameBufferLocation);
+  if (key == "cores") return Dword(key, value, board.coreCount);
+  return UnknownKey(key);
+}
+
+bool ScenarioReader::Word(std::string_view key, std::string_view value, uint16_t& out) {
+  uint64_t number = 0;
+  if (!Number(key, value, UINT16_MAX, number)) return false;
+  out = static_cast<uint16_t>(number);
+  return true;
+}
+
+bool ScenarioReader::Dword(std::string_view key, std::string_view value, uint32_t& out) {
+  uint64_t number = 0;
+  if (!Number(key, value, UINT32_MAX, number)) return false;
+  out = static_cast<uint32_t>(number);
+  return true;
 }
 
 bool ScenarioReader::Number(std::string_view key, std::string_view value, uint64_t max,

@@ -36,6 +36,7 @@ enum NvStatusCode : NvStatus {
   kNvIncompatibleStructVersion = -9,
   kNvExpectedPhysicalGpuHandle = -101,
   kNvExpectedDisplayHandle = -102,
+  kNvNotSupported = -104,  // the board has no such interface
 };
 
 // Version word of a driver structure: size in the low 16 bits, version in the high 16 bits.
@@ -52,6 +53,54 @@ enum NvInterfaceId : uint32_t {
   kIdEnumNvidiaDisplayHandle = 0x9ABDD40D,
   kIdGpuGetPCIIdentifiers = 0x2DDFB66E,
   kIdGpuGetVbiosVersionString = 0xA561FD7D,
+
+  // Sensors: temperature, cooler settings, clock frequencies, fan-cooler status.
+  kIdGpuGetThermalSettings = 0xE3640A56,
+  kIdGpuGetCoolerSettings = 0xDA141340,
+  kIdGpuGetAllClockFrequencies = 0xDCB616C3,
+  kIdGpuClientFanCoolersGetStatus = 0x35AED5E8,
+  // Clock offsets: P-states 2.0, clock domains and VF points.
+  kIdGpuGetPstates20 = 0x6FF81213,
+  kIdGpuSetPstates20 = 0x0F4DAE6B,
+  kIdGpuGetCurrentPstate = 0x927DA4F6,
+  kIdGpuClockClientClkDomainsGetInfo = 0x64B43A6A,
+  kIdGpuClockClientClkVfPointsGetInfo = 0x507B4B59,
+  kIdGpuClockClientClkVfPointsGetControl = 0x23F1B133,
+  // Power and thermal limits: the client power and thermal policies.
+  kIdGpuClientPowerPoliciesGetInfo = 0x34206D86,
+  kIdGpuClientPowerPoliciesGetStatus = 0x70916171,
+  kIdGpuClientPowerPoliciesSetStatus = 0xAD95F5ED,
+  kIdGpuClientThermalPoliciesGetInfo = 0x0D258BB5,
+  kIdGpuClientThermalPoliciesGetStatus = 0xE9C425A1,
+  kIdGpuClientThermalPoliciesSetStatus = 0x34C0B13D,
+  // Coolers: cooler levels and per-fan cooler control.
+  kIdGpuSetCoolerLevels = 0x891FA0AE,
+  kIdGpuClientFanCoolersSetControl = 0xA58971A5,
+  // Voltage boost: the client voltage-rail control.
+  kIdGpuClientVoltRailsGetControl = 0x9DF23CA1,
+  kIdGpuClientVoltRailsSetControl = 0xB9306D9B,
+  // Display timing: connected displays, timings, custom modes and the display configuration.
+  kIdGpuGetConnectedDisplayIds = 0x0078DBA2,
+  kIdDispGetTiming = 0x175167E9,
+  kIdDispTryCustomDisplay = 0x1F7DB630,
+  kIdDispSaveCustomDisplay = 0x49882876,
+  kIdDispGetDisplayConfig = 0x11ABCCF8,
+  kIdDispSetDisplayConfig = 0x5D8CF8DE,
+  // Driver settings (DRS): sessions, the base profile and its settings.
+  kIdDrsCreateSession = 0x0694D52E,
+  kIdDrsDestroySession = 0xDAD9CFF8,
+  kIdDrsLoadSettings = 0x375DBD6B,
+  kIdDrsSaveSettings = 0xFCBC7E14,
+  kIdDrsSetSetting = 0x577DD202,
+  kIdDrsGetBaseProfile = 0xDA8466A0,
+  // Board information: memory, name, cores and driver version.
+  kIdGpuGetPhysicalFrameBufferSize = 0x46FBEB03,
+  kIdGpuGetMemoryType = 0x57F7CAAC,
+  kIdGpuGetMemoryMaker = 0x42AEA16A,
+  kIdGpuGetFrameBufferWidthAndLocation = 0x11104158,
+  kIdGpuGetFullName = 0xCEEE8E9F,
+  kIdGetDisplayDriverVersion = 0xF951A4D1,
+  kIdGpuGetGpuCoreCount = 0xC7026A87,
 };
 
 // Function types of the entries, one per interface ID above.
@@ -69,4 +118,114 @@ using GpuGetPCIIdentifiers = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32
                                                  uint32_t* subsystemWord, uint32_t* revision,
                                                  uint32_t* extDeviceWord);
 using GpuGetVbiosVersionString = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, char* text /*[64]*/);
+}  // namespace nvfn
+
+// Sensors, clock offsets, power and thermal limits, coolers: the structures are defined in
+// gpu/structs/ (SensorStructs.h, ClockStructs.h, PolicyStructs.h, CoolerStructs.h).
+struct NvThermalSettings;
+struct NvCoolerSettings;
+struct NvClockFrequencies;
+struct NvFanCoolerStatus;
+struct NvPstates20Info;
+struct NvClockDomainsInfo;
+struct NvVfPointsInfo;
+struct NvVfPointsControl;
+struct NvPowerPoliciesInfo;
+struct NvPowerPoliciesStatus;
+struct NvThermalPoliciesInfo;
+struct NvThermalPoliciesStatus;
+struct NvCoolerLevels;
+struct NvFanCoolerControl;
+
+namespace nvfn {
+// Sensors. The sensor and cooler selectors name one entry or, with 15 and 7, all of them.
+using GpuGetThermalSettings = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t sensorIndex,
+                                                  NvThermalSettings* settings);
+using GpuGetCoolerSettings = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t coolerIndex,
+                                                 NvCoolerSettings* settings);
+using GpuGetAllClockFrequencies = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                      NvClockFrequencies* frequencies);
+using GpuClientFanCoolersGetStatus = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                         NvFanCoolerStatus* status);
+// Clock offsets. Version 1 of the P-states structure is the version 2 layout cut before `ov`.
+using GpuGetPstates20 = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, NvPstates20Info* info);
+using GpuSetPstates20 = GpuGetPstates20;
+using GpuGetCurrentPstate = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t* pstate);
+using GpuClockClientClkDomainsGetInfo = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                            NvClockDomainsInfo* info);
+using GpuClockClientClkVfPointsGetInfo = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                             NvVfPointsInfo* info);
+using GpuClockClientClkVfPointsGetControl = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                                NvVfPointsControl* control);
+// Power and thermal limits.
+using GpuClientPowerPoliciesGetInfo = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                          NvPowerPoliciesInfo* info);
+using GpuClientPowerPoliciesGetStatus = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                            NvPowerPoliciesStatus* status);
+using GpuClientPowerPoliciesSetStatus = GpuClientPowerPoliciesGetStatus;
+using GpuClientThermalPoliciesGetInfo = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                            NvThermalPoliciesInfo* info);
+using GpuClientThermalPoliciesGetStatus = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                              NvThermalPoliciesStatus* status);
+using GpuClientThermalPoliciesSetStatus = GpuClientThermalPoliciesGetStatus;
+// Coolers. Version 1 of the short cooler-level layout is the long one cut after three entries.
+using GpuSetCoolerLevels = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t coolerIndex,
+                                               NvCoolerLevels* levels);
+using GpuClientFanCoolersSetControl = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                          NvFanCoolerControl* control);
+}  // namespace nvfn
+
+// Voltage boost, display timing, driver settings, board information: the structures are defined
+// in gpu/structs/ (VoltRailsStructs.h, DisplayStructs.h, DriverSettingsStructs.h,
+// BoardInfoStructs.h).
+struct NvVoltRailsControl;
+struct NvGpuDisplayIds;
+struct NvTimingInput;
+struct NvTiming;
+struct NvCustomDisplay;
+struct NvDisplayConfigPathInfo;
+struct NvDrsSetting;
+struct NvDisplayDriverVersion;
+
+namespace nvfn {
+// Voltage boost.
+using GpuClientVoltRailsGetControl = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                         NvVoltRailsControl* control);
+using GpuClientVoltRailsSetControl = GpuClientVoltRailsGetControl;
+// Display timing. Display IDs are the driver's 32-bit IDs of connected displays (not handles).
+// GetConnectedDisplayIds with a null array answers only the count.
+using GpuGetConnectedDisplayIds = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, NvGpuDisplayIds* ids,
+                                                      uint32_t* count, uint32_t flags);
+using DispGetTiming = NvStatus NVAPI_CALL(uint32_t displayId, NvTimingInput* input,
+                                          NvTiming* timing);
+using DispTryCustomDisplay = NvStatus NVAPI_CALL(uint32_t* displayIds, uint32_t count,
+                                                 NvCustomDisplay* modes);
+using DispSaveCustomDisplay = NvStatus NVAPI_CALL(uint32_t* displayIds, uint32_t count,
+                                                  uint32_t thisOutputOnly,
+                                                  uint32_t thisMonitorOnly);
+// GetDisplayConfig with a null array answers only the path count.
+using DispGetDisplayConfig = NvStatus NVAPI_CALL(uint32_t* pathCount,
+                                                 NvDisplayConfigPathInfo* paths);
+using DispSetDisplayConfig = NvStatus NVAPI_CALL(uint32_t pathCount, NvDisplayConfigPathInfo* paths,
+                                                 uint32_t flags);
+// Driver settings. Sessions and profiles are opaque 32-bit handles.
+using DrsCreateSession = NvStatus NVAPI_CALL(uint32_t* session);
+using DrsDestroySession = NvStatus NVAPI_CALL(uint32_t session);
+using DrsLoadSettings = DrsDestroySession;
+using DrsSaveSettings = DrsDestroySession;
+using DrsGetBaseProfile = NvStatus NVAPI_CALL(uint32_t session, uint32_t* profile);
+using DrsSetSetting = NvStatus NVAPI_CALL(uint32_t session, uint32_t profile,
+                                          NvDrsSetting* setting);
+// Board information.
+using GpuGetPhysicalFrameBufferSize = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                          uint32_t* sizeKb);
+using GpuGetMemoryType = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t* code);
+using GpuGetMemoryMaker = GpuGetMemoryType;
+using GpuGetFrameBufferWidthAndLocation = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                              uint32_t* widthBits,
+                                                              uint32_t* location);
+using GpuGetFullName = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, char* name /*[64]*/);
+using GetDisplayDriverVersion = NvStatus NVAPI_CALL(NvDisplayHandle display,
+                                                    NvDisplayDriverVersion* version);
+using GpuGetGpuCoreCount = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t* count);
 }  // namespace nvfn

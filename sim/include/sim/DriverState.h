@@ -2,10 +2,24 @@
 // of their writes here so that reads see them.
 #pragma once
 
+#include <cstddef>
+#include <map>
+
+#include "sim/DisplayState.h"
+#include "sim/DriverSettingsState.h"
+#include "sim/PerformanceState.h"
+#include "sim/VoltRailState.h"
+
 namespace sim {
 
 struct DriverState {
   bool initialized = false;
+  // Voltage boost, displays and driver settings.
+  VoltRailState voltRails;
+  DisplayState displays;
+  DriverSettingsState driverSettings;
+  // Clocks, limits, fans and temperature of each board, by model index.
+  std::map<size_t, PerformanceState> performance;
 };
 
 }  // namespace sim

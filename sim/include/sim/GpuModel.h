@@ -3,6 +3,15 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "sim/BoardInfoModel.h"
+#include "sim/ClockModel.h"
+#include "sim/CoolerModel.h"
+#include "sim/DisplayModel.h"
+#include "sim/PolicyModel.h"
+#include "sim/SensorModel.h"
+#include "sim/VoltRailModel.h"
 
 namespace sim {
 
@@ -18,6 +27,16 @@ struct GpuModel {
   std::string name;          // marketing name; the driver answers at most 63 characters
   std::string vbiosVersion;  // e.g. "95.02.18.80.87"; answered at most 63 characters long
   bool tcc = false;          // compute-only board: listed by the TCC enumeration, not the other
+
+  // Sensors, clocks, power and thermal limits, fans.
+  SensorModel sensors;
+  CoolerModel coolers;
+  ClockModel clocks;
+  PolicyModel policies;
+  // Voltage boost, connected displays and board information.
+  VoltRailModel voltRails;
+  std::vector<ConnectedDisplay> displays;
+  BoardInfoModel board;
 };
 
 bool operator==(const GpuModel& a, const GpuModel& b);

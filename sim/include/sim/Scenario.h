@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "sim/DriverVersionModel.h"
 #include "sim/GpuModel.h"
 #include "sim/InterfaceBehaviour.h"
 
@@ -14,6 +15,8 @@ struct Scenario {
   // Model order: physical GPU handle PhysicalGpuHandle(i) belongs to gpus[i], TCC or not.
   std::vector<GpuModel> gpus;
   uint32_t displayCount = 0;
+  // What the driver-version query answers.
+  DriverVersionModel driverVersion;
   // Per interface ID; IDs not listed behave normally.
   std::map<uint32_t, InterfaceBehaviour> interfaces;
 
