@@ -2,9 +2,13 @@
 
 #include "app/StartupRules.h"
 #include "app/TrayIcon.h"
+#include "config/CIniFile.h"
+#include "config/LoadConfiguration.h"
+#include "config/WindowsProfile.h"
 #include "controls/CMsgDlg.h"
 #include "gpu/GpuEnumeration.h"
 #include "resource.h"
+#include "settings/AutoRun.h"
 #include "settings/PathRules.h"
 #include "settings/Transparency.h"
 #include "settings/WindowServices.h"
@@ -89,7 +93,11 @@ void CPyrelixDlg::EnumerateAndReport() {
 }
 
 void CPyrelixDlg::LoadConfiguration() {
-  // Not built yet: the configuration store reads the start-up flags and TransPercent here.
+  const WindowsProfileAccess files;
+  const CIniFile file(files, state_.configFileName);
+  SystemAutoRun autoRun;
+  MsgDlgSink messages(hwnd());
+  ::LoadConfiguration(state_, file, autoRun, messages);
 }
 
 void CPyrelixDlg::ReadInitialGauges() {

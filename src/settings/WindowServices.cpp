@@ -6,6 +6,11 @@
 #include "settings/Transparency.h"
 
 std::wstring GetExeDirectory(HWND window) {
+  const std::wstring path = GetExePath(window);
+  return path.empty() ? path : DirectoryOf(path);
+}
+
+std::wstring GetExePath(HWND window) {
   HMODULE module = window != nullptr
                        ? reinterpret_cast<HMODULE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE))
                        : nullptr;
@@ -14,7 +19,7 @@ std::wstring GetExeDirectory(HWND window) {
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(module, name.data(), DWORD(name.size()));
     if (length == 0) return std::wstring();
-    if (length < name.size()) return DirectoryOf(std::wstring(name.data(), length));
+    if (length < name.size()) return std::wstring(name.data(), length);
     if (name.size() >= 32768) return std::wstring();
     name.resize(name.size() * 2);
   }

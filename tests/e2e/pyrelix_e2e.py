@@ -210,8 +210,71 @@ def second_instance(j):
     j.screenshot("two-instances")
 
 
+RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
+AUTORUN_VALUE = "OmbrixStartUpAutoRun"
+PROFILE_KEYS = ("CoreOffset", "MemOffset", "TempTarget", "DisplayClock", "OverVolt", "Power",
+                "FanSpeed", "FanMode", "Frame")
+
+
+def first_run_file(device_id, auto_run):
+    """The default configuration file of a first start, as the profile functions leave it."""
+    text = (f"[Pyrelix]\r\nGPUDID={device_id}\r\nInitialized=1\r\nSynchronize=1\r\n"
+            "AutoOverClock=0\r\nStartupMinimize=0\r\nTransparence=0\r\nTransPercent=0\r\n"
+            f"FanAdvanced=0\r\n[Windows Startup]\r\nAutoRun={auto_run}\r\n")
+    for section in ("Default", "Start_OC", "Profile1", "Profile2", "Profile3"):
+        text += f"[{section}]\r\n" + "".join(f"{key}=0\r\n" for key in PROFILE_KEYS)
+    return text.encode("ascii")
+
+
+def autorun_value(j):
+    """The autostart value's data in the prefix's registry, or None."""
+    out = subprocess.run(["wine", "reg", "query", RUN_KEY, "/v", AUTORUN_VALUE], env=j.env,
+                         capture_output=True, text=True, errors="replace")
+    for line in out.stdout.splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) == 3 and parts[0] == AUTORUN_VALUE:
+            assert parts[1] == "REG_SZ", f"autostart value of type {parts[1]}"
+            return parts[2].strip()
+    return None
+
+
+def close_main(j, proc, main):
+    _, x, y, _, _ = main
+    j.click(x + 1135 + 9, y + 90 + 8)
+    assert proc.wait(timeout=30) == 0
+
+
+def first_start(j):
+    j.make_prefix(with_driver=True)
+    cfg = os.path.join(j.prefix, "drive_c", "Pyrelix", "Pyrelix_DID2684.cfg")
+    assert not os.path.exists(cfg)
+    j.start_display()
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    j.screenshot("first-start")
+    # The default file beside the program, and autostart registered with the program's path.
+    written = open(cfg, "rb").read()
+    assert written == first_run_file("2684", 1), f"first-run file differs: {written!r}"
+    assert autorun_value(j) == "C:\\Pyrelix\\Pyrelix.exe", autorun_value(j)
+    close_main(j, proc, main)
+
+    # The second start reads the initialised file: it writes nothing and registers nothing
+    # (the value removed in between stays removed).
+    subprocess.run(["wine", "reg", "delete", RUN_KEY, "/v", AUTORUN_VALUE, "/f"], env=j.env,
+                   check=True, capture_output=True)
+    assert autorun_value(j) is None
+    stamp = os.stat(cfg).st_mtime_ns
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    j.screenshot("second-start")
+    assert open(cfg, "rb").read() == written, "the second start changed the file"
+    assert os.stat(cfg).st_mtime_ns == stamp, "the second start rewrote the file"
+    assert autorun_value(j) is None, "the second start registered autostart"
+    close_main(j, proc, main)
+
+
 JOURNEYS = {"main-window": main_window, "no-driver": no_driver,
-            "second-instance": second_instance}
+            "second-instance": second_instance, "first-start": first_start}
 
 
 def main():
