@@ -9,7 +9,24 @@
 
 // Embedded pictures
 #define IDB_MAIN_BACKGROUND 130
+#define IDB_SETTING_BACKGROUND 134
+#define IDB_INFO_BACKGROUND 136
+#define IDB_BIOS_BACKGROUND 138
+#define IDB_HELP_BACKGROUND 140
+#define IDB_LED_BACKGROUND 142
+#define IDB_ADVANCE_BACKGROUND 143
+#define IDB_SLIDER_CHANNEL 145
+#define IDB_SLIDER_ACTIVE 146
+#define IDB_EDIT_PATTERN 147
+#define IDB_SLIDER_UNAVAILABLE 148
 #define IDB_MSG_BACKGROUND 149
+#define IDB_FAN_BACKGROUND 151
+#define IDB_FAN_GRID 152
+#define IDB_LED_ILLUM_BACKGROUND 153
+// Temperature dial: one frame per degree (1300 to 1401) and the plate of its number.
+#define IDB_DIAL_FIRST 1300
+#define IDB_DIAL_LAST 1401
+#define IDB_DIAL_OVERLAY 1450
 
 // Message box
 #define IDC_MSG_OK 1000

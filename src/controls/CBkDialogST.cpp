@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "controls/CButtonST.h"
 #include "controls/ShapeRuns.h"
 #include "controls/SkinResources.h"
 
@@ -20,7 +21,7 @@ bool CBkDialogST::SetBackground(HBITMAP bitmap) {
 }
 
 bool CBkDialogST::SetBackgroundResource(int bitmapId) {
-  return SetBackground(LoadBitmapResource(bitmapId).release());
+  return SetBackground(LoadSkinBitmap(bitmapId).release());
 }
 
 bool CBkDialogST::ShapeFromBitmap(int bitmapId, COLORREF key) {
@@ -49,6 +50,23 @@ bool CBkDialogST::ShapeFromBitmap(int bitmapId, COLORREF key) {
   if (::SetWindowRgn(hwnd(), region.get(), TRUE) == 0) return false;
   region.release();  // the window owns its region now
   return true;
+}
+
+namespace {
+BOOL CALLBACK StopButtonHover(HWND child, LPARAM) {
+  if (auto* button = dynamic_cast<CButtonST*>(win::MessageTarget::FromWindow(child))) {
+    button->StopHovering();
+  }
+  return TRUE;
+}
+}  // namespace
+
+INT_PTR CBkDialogST::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
+    // A window that goes inactive shows none of its buttons as under the pointer.
+    ::EnumChildWindows(hwnd(), &StopButtonHover, 0);
+  }
+  return win::Dialog::HandleMessage(message, wParam, lParam);
 }
 
 bool CBkDialogST::OnEraseBackground(HDC dc) {

@@ -25,6 +25,7 @@ class CBkDialogST : public win::Dialog {
   // Called after the background has been painted; does nothing by default.
   virtual void OnAfterPaintBackground(HDC /*dc*/) {}
 
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnEraseBackground(HDC dc) override;
   HBRUSH OnCtlColor(HDC dc, HWND child, UINT message) override;
   void OnLButtonDown(POINT at) override;

@@ -60,9 +60,14 @@ LRESULT CButtonST::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_MOUSELEAVE:
-    case WM_KILLFOCUS:
     case WM_CANCELMODE:
       StopHovering();
+      break;
+    case WM_KILLFOCUS:
+      StopHovering();
+      // Disabling the focused button takes the focus away before WM_ENABLE arrives; the
+      // dialog hands it on to the next control instead of leaving it nowhere.
+      if (!::IsWindowEnabled(hwnd())) ::PostMessageW(::GetParent(hwnd()), WM_NEXTDLGCTL, 0, FALSE);
       break;
     case WM_ENABLE:
       if (wParam == FALSE) {

@@ -17,6 +17,8 @@ class CButtonST : public win::Control {
   void SetIconFiles(const std::wstring& hoverPath, const std::wstring& normalPath);
 
   bool hovering() const { return hovering_; }
+  // Drops the hover look (the window the button is on went inactive, say).
+  void StopHovering();
 
  protected:
   void PreSubclass() override;
@@ -31,7 +33,6 @@ class CButtonST : public win::Control {
     SIZE size{};
   };
   static SizedIcon Measure(win::Icon icon);
-  void StopHovering();
 
   SizedIcon hover_;
   SizedIcon normal_;

@@ -1,28 +1,33 @@
 #include "controls/SkinResources.h"
 
+#include "controls/DibPixels.h"
+
 win::Gdi<HBITMAP> LoadBitmapResource(int id) {
   return win::Gdi<HBITMAP>(static_cast<HBITMAP>(::LoadImageW(
       ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
+win::Gdi<HBITMAP> LoadSkinBitmap(int id) {
+  return win::Gdi<HBITMAP>(static_cast<HBITMAP>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
+}
+
 bool ReadBitmapPixels(int id, std::vector<uint32_t>& pixels, int& width, int& height) {
-  win::Gdi<HBITMAP> bitmap = LoadBitmapResource(id);
-  BITMAP info{};
-  if (!bitmap || ::GetObjectW(bitmap.get(), sizeof info, &info) == 0) return false;
-  width = info.bmWidth;
-  height = info.bmHeight;
-  if (width <= 0 || height <= 0) return false;
-  BITMAPINFO request{};
-  request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  request.bmiHeader.biWidth = width;
-  request.bmiHeader.biHeight = -height;  // top row first
-  request.bmiHeader.biPlanes = 1;
-  request.bmiHeader.biBitCount = 32;
-  request.bmiHeader.biCompression = BI_RGB;
-  pixels.assign(size_t(width) * size_t(height), 0);
-  win::WindowDC screen(nullptr);
-  return ::GetDIBits(screen.get(), bitmap.get(), 0, UINT(height), pixels.data(), &request,
-                     DIB_RGB_COLORS) == height;
+  // Straight from the resource data, so the colours are exact on a display of any depth.
+  HMODULE module = ::GetModuleHandleW(nullptr);
+  HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2) /* bitmap */);
+  if (found == nullptr) return false;
+  HGLOBAL loaded = ::LoadResource(module, found);
+  const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+  if (data == nullptr) return false;
+  DibImage image;
+  if (!DecodeDib(static_cast<const uint8_t*>(data), ::SizeofResource(module, found), image)) {
+    return false;
+  }
+  width = image.width;
+  height = image.height;
+  pixels = std::move(image.pixels);
+  return true;
 }
 
 win::Icon LoadIconFile(const std::wstring& path) {

@@ -20,16 +20,26 @@ void CountHandle(int delta) {
 }
 }  // namespace detail
 
-MemoryDC::MemoryDC(HDC target, const RECT& area)
-    : target_(target),
-      area_(area),
-      dc_(::CreateCompatibleDC(target)),
-      bitmap_(::CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)) {
+MemoryDC::MemoryDC(HDC target, const RECT& area) : target_(target), area_(area) {
+  if (target == nullptr) return;
+  if (::GetDeviceCaps(target, TECHNOLOGY) == DT_RASPRINTER) {
+    direct_ = target;
+    return;
+  }
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  dc_.reset(::CreateCompatibleDC(target));
+  if (!dc_) return;
+  bitmap_.reset(::CreateCompatibleBitmap(target, width, height));
+  if (!bitmap_) return;
   previous_ = ::SelectObject(dc_.get(), bitmap_.get());
   ::SetWindowOrgEx(dc_.get(), area.left, area.top, nullptr);
+  offScreen_ = true;
 }
 
 MemoryDC::~MemoryDC() {
+  if (!offScreen_) return;
   ::SetWindowOrgEx(dc_.get(), 0, 0, nullptr);
   ::BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
            dc_.get(), 0, 0, SRCCOPY);

@@ -127,19 +127,25 @@ class WindowDC {
   HDC dc_;
 };
 
-// An off-screen surface compatible with `target`, of the given rectangle; everything drawn into
-// it is copied to `target` when it goes out of scope.
+// An off-screen surface compatible with `target`, of the given rectangle, in the target's
+// coordinates; everything drawn into it is copied to `target` in one transfer when it goes out of
+// scope. A printer is drawn on directly. When the surface or its bitmap cannot be made, ok() is
+// false and get() is null, so nothing is drawn.
 class MemoryDC {
  public:
   MemoryDC(HDC target, const RECT& area);
   ~MemoryDC();
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC get() const { return dc_.get(); }
+  HDC get() const { return offScreen_ ? dc_.get() : direct_; }
+  bool ok() const { return get() != nullptr; }
+  bool offScreen() const { return offScreen_; }
 
  private:
   HDC target_;
   RECT area_;
+  bool offScreen_ = false;
+  HDC direct_ = nullptr;
   CompatibleDC dc_;
   Gdi<HBITMAP> bitmap_;
   HGDIOBJ previous_ = nullptr;

@@ -19,6 +19,8 @@ import sys
 from PIL import Image, ImageChops, ImageDraw
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import dial  # noqa: E402
+import panels  # noqa: E402
 import skinlib as sk  # noqa: E402
 
 # --------------------------------------------------------------------------
@@ -421,6 +423,55 @@ def icon_app():
 
 
 # --------------------------------------------------------------------------
+# Pictures that need another picture: drawn once per run.
+# --------------------------------------------------------------------------
+class Rle8:
+    """An output saved as an 8-bit run-length encoded BMP; `exact` colours
+    (a window's key) keep exactly their pixels."""
+
+    def __init__(self, image, exact=(), frequent=True):
+        self.image = image
+        self.exact = exact
+        self.frequent = frequent
+
+
+def _rle8(fn, exact=(sk.KEY,)):
+    """A flat panel picture: few colours, long runs, so it is stored small."""
+    return lambda: Rle8(fn(), exact)
+
+
+_memo = {}
+
+
+def _once(key, fn):
+    if key not in _memo:
+        _memo[key] = fn()
+    return _memo[key]
+
+
+def _main_bg():
+    return _once("main", draw_main_background)
+
+
+def _dial_frames():
+    return _once("dial", lambda: dial.dial_frames(main_plain(), DIAL_AREA))
+
+
+def _dial_frame(frame):
+    return lambda: Rle8(_dial_frames()[frame], frequent=False)
+
+
+def _dial_overlay():
+    # The plate's corners continue the frame it is drawn on.
+    base = _dial_frames()[dial.FIRST]
+    x, y = dial.OVERLAY_AT
+    w, h = dial.OVERLAY_SIZE
+    plate = base.crop((x, y, x + w, y + h)).convert("RGBA")
+    plate.alpha_composite(dial.draw_overlay().convert("RGBA"))
+    return plate.convert("RGB")
+
+
+# --------------------------------------------------------------------------
 # Output table: relative path -> function.  BMP rows return an RGB image,
 # ICO rows a list of RGBA images.
 # --------------------------------------------------------------------------
@@ -440,7 +491,22 @@ OUTPUTS = [
     ("icons/YesH.ico", lambda: _pill_button("OK", True)),
     ("icons/No.ico", lambda: _pill_button("Cancel", False)),
     ("icons/NoH.ico", lambda: _pill_button("Cancel", True)),
-]
+    ("bitmaps/134.bmp", _rle8(panels.draw_setting_background)),
+    ("bitmaps/136.bmp", _rle8(panels.draw_info_background, (panels.INFO_KEY,))),
+    ("bitmaps/138.bmp", _rle8(panels.draw_bios_background)),
+    ("bitmaps/140.bmp", _rle8(panels.draw_help_background)),
+    ("bitmaps/142.bmp", lambda: panels.draw_led_background(_main_bg())),
+    ("bitmaps/143.bmp", _rle8(panels.draw_advance_background)),
+    ("bitmaps/145.bmp", panels.draw_slider_channel),
+    ("bitmaps/146.bmp", panels.draw_slider_active),
+    ("bitmaps/147.bmp", panels.draw_edit_pattern),
+    ("bitmaps/148.bmp", panels.draw_slider_unavailable),
+    ("bitmaps/151.bmp", _rle8(panels.draw_fan_background)),
+    ("bitmaps/152.bmp", _rle8(panels.draw_fan_grid, ())),
+    ("bitmaps/153.bmp", lambda: panels.draw_led_illum_background(_main_bg())),
+    ("bitmaps/1450.bmp", _dial_overlay),
+] + [("bitmaps/%d.bmp" % f, _dial_frame(f))
+     for f in range(dial.FIRST, dial.LAST + 1)] + panels.panel_icons()
 
 
 # Button icons are drawn over the crop of the picture they sit on, so each icon
@@ -477,7 +543,10 @@ def _place_on_background(images, background, rect):
 
 def _save(result, path):
     ext = os.path.splitext(path)[1].lower()
-    if ext == ".bmp":
+    if isinstance(result, Rle8):
+        with open(path, "wb") as f:
+            f.write(sk.rle8_bmp_bytes(result.image, result.exact, result.frequent))
+    elif ext == ".bmp":
         if result.mode != "RGB":
             raise ValueError("%s: backgrounds must be RGB" % path)
         result.save(path, "BMP")
@@ -512,6 +581,7 @@ def _preview(path, rel, preview_dir):
 
 def generate(out_dir, preview_dir=None):
     """Write every output below out_dir; returns the list of paths."""
+    _memo.clear()
     written = []
     backgrounds = {}
     for rel, fn in OUTPUTS:
@@ -521,7 +591,8 @@ def generate(out_dir, preview_dir=None):
         if rel in PLACEMENTS:
             draw_bg, rect = PLACEMENTS[rel]
             if draw_bg not in backgrounds:
-                backgrounds[draw_bg] = draw_bg()
+                backgrounds[draw_bg] = (_main_bg() if draw_bg is draw_main_background
+                                        else draw_bg())
             result = _place_on_background(result, backgrounds[draw_bg], rect)
         _save(result, path)
         written.append(path)

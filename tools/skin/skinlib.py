@@ -302,23 +302,34 @@ def window_edge(canvas, radius, outer=EDGE, inner=EDGE_SHADE):
                         outline=inner + (200,), width=1)
 
 
-def finish_keyed(canvas, radius):
-    """Flatten a canvas to RGB with KEY outside the rounded shape.
+def finish_keyed(canvas, radius, key=KEY):
+    """Flatten a canvas to RGB with the key colour outside the rounded shape.
 
-    Any pixel inside the shape that happens to equal KEY (a pure blue in
-    some future art) is nudged to KEY_SAFE so it stays part of the window.
+    Any pixel inside the shape that happens to equal the key (a pure blue
+    in a colour wheel, say) is nudged by one level so it stays part of the
+    window.
     """
     rgb = Image.new("RGB", canvas.size, (0, 0, 0))
     rgb.paste(canvas, (0, 0), canvas)
-    # Guard against KEY inside the art: find exact KEY pixels and repaint.
-    key_img = Image.new("RGB", rgb.size, KEY)
-    diff = ImageChops.difference(rgb, key_img).convert("L")
-    exact = diff.point(lambda v: 255 if v == 0 else 0)
+    # Guard against the key inside the art: find exact key pixels and repaint.
+    key_img = Image.new("RGB", rgb.size, key)
+    diff = ImageChops.difference(rgb, key_img)
+    r, g, b = diff.split()
+    exact = ImageChops.lighter(ImageChops.lighter(r, g), b).point(
+        lambda v: 255 if v == 0 else 0)
     if exact.getbbox():
-        rgb.paste(KEY_SAFE, (0, 0), exact)
+        rgb.paste(safe_key(key), (0, 0), exact)
     mask = shape_mask(canvas.size, radius)
-    rgb.paste(KEY, (0, 0), ImageChops.invert(mask))
+    rgb.paste(key, (0, 0), ImageChops.invert(mask))
     return rgb
+
+
+def safe_key(key):
+    """The colour a stray key pixel inside the art becomes: one level off."""
+    if key == KEY:
+        return KEY_SAFE
+    r, g, b = key
+    return (r, g, b - 1 if b > 0 else b + 1)
 
 
 # --------------------------------------------------------------------------
@@ -575,3 +586,89 @@ def gear_outline(cx, cy, r_out, r_in, teeth, tooth_frac=0.5, steps=6):
             a = c + base + (pitch - 2 * base) * k / steps
             pts.append(polar(cx, cy, r_in, a))
     return pts
+
+
+# --------------------------------------------------------------------------
+# 8-bit run-length encoded BMP writer
+# --------------------------------------------------------------------------
+def _rle8_row(row):
+    """Encode one row of palette indices (BI_RLE8), without end of line."""
+    out = bytearray()
+    w = len(row)
+    i = 0
+    while i < w:
+        run = 1
+        while i + run < w and run < 255 and row[i + run] == row[i]:
+            run += 1
+        if run >= 2:
+            out += bytes((run, row[i]))
+            i += run
+            continue
+        # Literal stretch up to the next run of three or more.
+        j = i
+        while j < w and j - i < 255:
+            if j + 2 < w and row[j] == row[j + 1] == row[j + 2]:
+                break
+            j += 1
+        n = j - i
+        if n < 3:
+            # Absolute mode needs three or more pixels.
+            for k in range(i, j):
+                out += bytes((1, row[k]))
+        else:
+            out += bytes((0, n)) + bytes(row[i:j])
+            if n % 2:
+                out.append(0)
+        i = j
+    return out
+
+
+def rle8_bmp_bytes(rgb, exact=(), frequent=True):
+    """BMP file bytes of an RGB image as 8-bit palette, run-length encoded.
+
+    The palette is the image's own colours when it has at most 256.  Else,
+    with `frequent`, its 256 most frequent colours, every other pixel taking
+    the nearest of them (right for flat art: its main colours stay exact);
+    without, a median-cut palette (right for shaded art).  No dithering: it
+    would break the runs.  Colours in `exact` (a key colour, say) must come
+    out on exactly the pixels that had them."""
+    rgb = rgb.convert("RGB")
+    w, h = rgb.size
+    colours = rgb.getcolors(256)
+    if colours is not None:
+        palette = [c for _, c in sorted(colours, key=lambda nc: nc[1])]
+        index = {c: i for i, c in enumerate(palette)}
+        data = [index[p] for p in rgb.getdata()]
+    elif not frequent:
+        q = rgb.quantize(256, method=Image.Quantize.MEDIANCUT,
+                         dither=Image.Dither.NONE)
+        flat = q.getpalette()[:256 * 3]
+        palette = [tuple(flat[k:k + 3]) for k in range(0, len(flat), 3)]
+        data = list(q.getdata())
+    else:
+        counted = rgb.getcolors(w * h)
+        counted.sort(key=lambda nc: (-nc[0], nc[1]))
+        palette = [c for _, c in counted[:256]]
+        index = {c: i for i, c in enumerate(palette)}
+        for _, c in counted[256:]:
+            index[c] = min(range(256), key=lambda i: sum(
+                (a - b) * (a - b) for a, b in zip(c, palette[i])))
+        source = list(rgb.getdata())
+        data = [index[p] for p in source]
+        for colour in exact:
+            want = [p == colour for p in source]
+            got = [palette[i] == colour for i in data]
+            if want != got:
+                raise ValueError("colour %r not kept exactly" % (colour,))
+    palette += [(0, 0, 0)] * (256 - len(palette))
+    body = bytearray()
+    for y in range(h - 1, -1, -1):
+        body += _rle8_row(data[y * w:(y + 1) * w])
+        body += b"\x00\x00"
+    body[-2:] = b"\x00\x01"          # the last end of line ends the bitmap
+    pal = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + 40 + len(pal)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 1, len(body), 2835,
+                       2835, 256, 0)
+    return header + info + pal + bytes(body)
