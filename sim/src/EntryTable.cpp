@@ -18,6 +18,7 @@ std::vector<EntryInfo> BuildTable() {
   AddDisplayEntries(table);
   AddDriverSettingsEntries(table);
   AddBoardInfoEntries(table);
+  AddLightingEntries(table);
   return table;
 }
 

@@ -215,6 +215,32 @@ struct EntryType<kIdGpuClientFanCoolersSetControl> {
   using type = nvfn::GpuClientFanCoolersSetControl;
 };
 
+// Lighting and the power report.
+template <>
+struct EntryType<kIdI2cRead> {
+  using type = nvfn::I2cRead;
+};
+template <>
+struct EntryType<kIdI2cWrite> {
+  using type = nvfn::I2cWrite;
+};
+template <>
+struct EntryType<kIdGpuClientIllumDevicesGetInfo> {
+  using type = nvfn::GpuClientIllumDevicesGetInfo;
+};
+template <>
+struct EntryType<kIdGpuClientIllumZonesGetControl> {
+  using type = nvfn::GpuClientIllumZonesGetControl;
+};
+template <>
+struct EntryType<kIdGpuClientIllumZonesSetControl> {
+  using type = nvfn::GpuClientIllumZonesSetControl;
+};
+template <>
+struct EntryType<kIdGpuClientPowerTopologyGetStatus> {
+  using type = nvfn::GpuClientPowerTopologyGetStatus;
+};
+
 // The one place a function address becomes the void* that nvapi_QueryInterface answers.
 template <uint32_t Id>
 EntryInfo MakeEntry(const char* name, typename EntryType<Id>::type* function, EntryGate gate) {
@@ -238,5 +264,6 @@ void AddVoltRailsEntries(std::vector<EntryInfo>& table);
 void AddDisplayEntries(std::vector<EntryInfo>& table);
 void AddDriverSettingsEntries(std::vector<EntryInfo>& table);
 void AddBoardInfoEntries(std::vector<EntryInfo>& table);
+void AddLightingEntries(std::vector<EntryInfo>& table);
 
 }  // namespace sim

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "EntryTable.h"
+#include "LightingKeys.h"
 #include "PerformanceKeys.h"
 #include "ScenarioValues.h"
 #include "TextFormat.h"
@@ -264,6 +265,17 @@ bool ScenarioReader::StartGpuArea(std::string_view area) {
     section_ = Section::kGpuArea;
     return true;
   }
+  // Lighting and the power reading: their sections are read by LightingKeys.
+  if (IsLightingArea(name)) {
+    if (!IsRepeatedLightingArea(name) && !areasSeen_.insert(name).second) {
+      return Fail(line_, "[gpu." + name + "] given twice for one [gpu]");
+    }
+    std::string message;
+    if (!StartLightingArea(name, scenario_.gpus.back(), message)) return Fail(line_, message);
+    area_ = name;
+    section_ = Section::kGpuArea;
+    return true;
+  }
   if (kOnceAreas.count(name) == 0 && kRepeatedAreas.count(name) == 0) {
     return Fail(line_, "unknown section [gpu." + name + "]");
   }
@@ -290,6 +302,18 @@ bool ScenarioReader::SetGpuAreaKey(std::string_view key, std::string_view value)
   if (IsPerformanceArea(area_)) {
     std::string message;
     switch (SetPerformanceAreaKey(area_, scenario_.gpus.back(), key, value, message)) {
+      case AreaKeyResult::kSet:
+        return true;
+      case AreaKeyResult::kBadValue:
+        return Fail(line_, message);
+      case AreaKeyResult::kUnknownKey:
+        break;
+    }
+    return UnknownKey(key);
+  }
+  if (IsLightingArea(area_)) {
+    std::string message;
+    switch (SetLightingAreaKey(area_, scenario_.gpus.back(), key, value, message)) {
       case AreaKeyResult::kSet:
         return true;
       case AreaKeyResult::kBadValue:

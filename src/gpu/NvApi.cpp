@@ -64,4 +64,11 @@ NvApi::NvApi(nvfn::QueryInterface* query) {
   Resolve(query, kIdGpuGetFullName, gpuGetFullName_);
   Resolve(query, kIdGetDisplayDriverVersion, getDisplayDriverVersion_);
   Resolve(query, kIdGpuGetGpuCoreCount, gpuGetGpuCoreCount_);
+  // Lighting and the power report.
+  Resolve(query, kIdI2cRead, i2cRead_);
+  Resolve(query, kIdI2cWrite, i2cWrite_);
+  Resolve(query, kIdGpuClientIllumDevicesGetInfo, gpuClientIllumDevicesGetInfo_);
+  Resolve(query, kIdGpuClientIllumZonesGetControl, gpuClientIllumZonesGetControl_);
+  Resolve(query, kIdGpuClientIllumZonesSetControl, gpuClientIllumZonesSetControl_);
+  Resolve(query, kIdGpuClientPowerTopologyGetStatus, gpuClientPowerTopologyGetStatus_);
 }

@@ -175,6 +175,28 @@ class NvApi {
   NvStatus GpuGetGpuCoreCount(NvPhysicalGpuHandle gpu, uint32_t* count) const {
     return Call(gpuGetGpuCoreCount_, gpu, count);
   }
+  // Lighting and the power report.
+  NvStatus I2cRead(NvPhysicalGpuHandle gpu, NvI2cInfo* info) const {
+    return Call(i2cRead_, gpu, info);
+  }
+  NvStatus I2cWrite(NvPhysicalGpuHandle gpu, NvI2cInfo* info) const {
+    return Call(i2cWrite_, gpu, info);
+  }
+  NvStatus GpuClientIllumDevicesGetInfo(NvPhysicalGpuHandle gpu, NvIllumDeviceInfo* info) const {
+    return Call(gpuClientIllumDevicesGetInfo_, gpu, info);
+  }
+  NvStatus GpuClientIllumZonesGetControl(NvPhysicalGpuHandle gpu,
+                                         NvIllumZoneControl* control) const {
+    return Call(gpuClientIllumZonesGetControl_, gpu, control);
+  }
+  NvStatus GpuClientIllumZonesSetControl(NvPhysicalGpuHandle gpu,
+                                         NvIllumZoneControl* control) const {
+    return Call(gpuClientIllumZonesSetControl_, gpu, control);
+  }
+  NvStatus GpuClientPowerTopologyGetStatus(NvPhysicalGpuHandle gpu,
+                                           NvPowerTopologyStatus* status) const {
+    return Call(gpuClientPowerTopologyGetStatus_, gpu, status);
+  }
 
  private:
   template <class Fn, class... Args>
@@ -236,6 +258,13 @@ class NvApi {
   nvfn::GpuGetFullName* gpuGetFullName_ = nullptr;
   nvfn::GetDisplayDriverVersion* getDisplayDriverVersion_ = nullptr;
   nvfn::GpuGetGpuCoreCount* gpuGetGpuCoreCount_ = nullptr;
+  // Lighting and the power report.
+  nvfn::I2cRead* i2cRead_ = nullptr;
+  nvfn::I2cWrite* i2cWrite_ = nullptr;
+  nvfn::GpuClientIllumDevicesGetInfo* gpuClientIllumDevicesGetInfo_ = nullptr;
+  nvfn::GpuClientIllumZonesGetControl* gpuClientIllumZonesGetControl_ = nullptr;
+  nvfn::GpuClientIllumZonesSetControl* gpuClientIllumZonesSetControl_ = nullptr;
+  nvfn::GpuClientPowerTopologyGetStatus* gpuClientPowerTopologyGetStatus_ = nullptr;
 };
 
 // The one checked cast from what QueryInterface answers to an entry's function type.

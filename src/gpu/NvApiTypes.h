@@ -101,6 +101,13 @@ enum NvInterfaceId : uint32_t {
   kIdGpuGetFullName = 0xCEEE8E9F,
   kIdGetDisplayDriverVersion = 0xF951A4D1,
   kIdGpuGetGpuCoreCount = 0xC7026A87,
+  // Lighting and the power report: I2C, illumination devices and zones, power topology.
+  kIdI2cRead = 0x2FDE12C5,
+  kIdI2cWrite = 0xE812EB07,
+  kIdGpuClientIllumDevicesGetInfo = 0xD4100E58,
+  kIdGpuClientIllumZonesGetControl = 0x3DBF5764,
+  kIdGpuClientIllumZonesSetControl = 0x197D065E,
+  kIdGpuClientPowerTopologyGetStatus = 0xEDCF624E,
 };
 
 // Function types of the entries, one per interface ID above.
@@ -228,4 +235,23 @@ using GpuGetFullName = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, char* name /
 using GetDisplayDriverVersion = NvStatus NVAPI_CALL(NvDisplayHandle display,
                                                     NvDisplayDriverVersion* version);
 using GpuGetGpuCoreCount = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, uint32_t* count);
+}  // namespace nvfn
+
+// Lighting and the power report: the structures are defined in gpu/structs/LightingStructs.h.
+struct NvI2cInfo;
+struct NvIllumDeviceInfo;
+struct NvIllumZoneControl;
+struct NvPowerTopologyStatus;
+
+namespace nvfn {
+// Lighting and the power report.
+using I2cRead = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu, NvI2cInfo* info);
+using I2cWrite = I2cRead;
+using GpuClientIllumDevicesGetInfo = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                         NvIllumDeviceInfo* info);
+using GpuClientIllumZonesGetControl = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                          NvIllumZoneControl* control);
+using GpuClientIllumZonesSetControl = GpuClientIllumZonesGetControl;
+using GpuClientPowerTopologyGetStatus = NvStatus NVAPI_CALL(NvPhysicalGpuHandle gpu,
+                                                            NvPowerTopologyStatus* status);
 }  // namespace nvfn

@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "gpu/GpuTable.h"
+// The main window runs the lighting detection right after the report check.
+#include "lighting/LedController.h"
 
 struct LedReportSlot {
   int32_t enabled = 0;
@@ -22,3 +24,10 @@ int32_t RatedBoardPowerForVbios(const char* version);
 // Reads GPU `index`'s video BIOS version (status kept in the table) and, when it is one of the
 // reporting versions, enables `slot` with its rating and sets `reportEnabled`.
 void CheckReportVbios(GpuTable& table, int index, LedReportSlot& slot, int32_t& reportEnabled);
+
+// Sends GPU `index` its status report: its temperature (ReadSensorTemperature) and its board
+// power (the power topology reading times the slot's rated power), both kept in `slot`.
+void SendStatusReport(GpuTable& table, int index, LedReportSlot& slot);
+
+// Timer 3: the report of every GPU of the table whose slot is enabled, GPU 0 first.
+void SendDueStatusReports(GpuTable& table, LedReportSlot (&slots)[kLedReportSlotCount]);

@@ -7,6 +7,7 @@
 
 #include "sim/DisplayState.h"
 #include "sim/DriverSettingsState.h"
+#include "sim/LightingState.h"
 #include "sim/PerformanceState.h"
 #include "sim/VoltRailState.h"
 
@@ -20,6 +21,8 @@ struct DriverState {
   DriverSettingsState driverSettings;
   // Clocks, limits, fans and temperature of each board, by model index.
   std::map<size_t, PerformanceState> performance;
+  // Lighting controllers and illumination zones.
+  LightingState lighting;
 };
 
 }  // namespace sim

@@ -9,6 +9,7 @@
 #include "sim/ClockModel.h"
 #include "sim/CoolerModel.h"
 #include "sim/DisplayModel.h"
+#include "sim/LightingModel.h"
 #include "sim/PolicyModel.h"
 #include "sim/SensorModel.h"
 #include "sim/VoltRailModel.h"
@@ -37,6 +38,9 @@ struct GpuModel {
   VoltRailModel voltRails;
   std::vector<ConnectedDisplay> displays;
   BoardInfoModel board;
+  // Lighting and the power reading of the status report.
+  LightingModel lighting;
+  PowerTopologyModel powerTopology;
 };
 
 bool operator==(const GpuModel& a, const GpuModel& b);
