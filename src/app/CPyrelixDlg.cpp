@@ -1,12 +1,16 @@
 #include "app/CPyrelixDlg.h"
 
+#include "app/GpuMonitorSensors.h"
+#include "app/MonitorLayout.h"
 #include "app/StartupRules.h"
 #include "app/TrayIcon.h"
 #include "config/CIniFile.h"
 #include "config/LoadConfiguration.h"
 #include "config/WindowsProfile.h"
 #include "controls/CMsgDlg.h"
+#include "controls/DialFrame.h"
 #include "gpu/GpuEnumeration.h"
+#include "gpu/Sensors.h"
 #include "resource.h"
 #include "settings/AutoRun.h"
 #include "settings/PathRules.h"
@@ -33,11 +37,19 @@ constexpr ButtonPlace kButtons[8] = {
     {IDC_MAIN_LED, L"Led.ICO", 890, 90, 40, 40},
 };
 
-constexpr int kLabelIds[12] = {
-    IDC_ENGINE_MIN,      IDC_ENGINE_MAX,      IDC_ENGINE_NOW, IDC_TEMPERATURE_MIN,
-    IDC_TEMPERATURE_MAX, IDC_TEMPERATURE_NOW, IDC_MEMORY_MIN, IDC_MEMORY_MAX,
-    IDC_MEMORY_NOW,      IDC_FAN_MIN,         IDC_FAN_MAX,    IDC_FAN_NOW,
-};
+// The labels' face is the program's label face at a character height of 10, in white.
+constexpr int kLabelCharHeight = 10;
+// The dial's number: its colour and its face at 16 points.
+constexpr COLORREF kDialNumberColour = RGB(0, 210, 255);
+constexpr const wchar_t* kDialFace = L"UniDreamLED";
+
+void Place(HWND control, const Placement& at) {
+  ::MoveWindow(control, at.x, at.y, at.width, at.height, TRUE);
+}
+
+RECT ClientRect(const Placement& at) {
+  return RECT{at.x, at.y, at.x + at.width, at.y + at.height};
+}
 
 constexpr int kMainWidth = 1200;
 constexpr int kMainHeight = 482;
@@ -53,7 +65,14 @@ CPyrelixDlg::CPyrelixDlg(const NvApi& driver)
 
 void CPyrelixDlg::AttachControls() {
   for (int i = 0; i < 8; ++i) buttons_[i].Attach(hwnd(), kButtons[i].id);
-  for (int i = 0; i < 12; ++i) labels_[i].Attach(hwnd(), kLabelIds[i]);
+  for (int g = 0; g < kGaugeCount; ++g) {
+    const MonitorChannelLayout& channel = kMonitorLayout[g];
+    labels_[3 * g].Attach(hwnd(), channel.maximumId);
+    labels_[3 * g + 1].Attach(hwnd(), channel.minimumId);
+    labels_[3 * g + 2].Attach(hwnd(), channel.currentId);
+    graphs_[g].Attach(hwnd(), channel.graphId);
+  }
+  dial_.Attach(hwnd(), IDC_DIAL);
   ::ShowWindow(Item(IDC_MAIN_UNUSED), SW_HIDE);
 }
 
@@ -101,7 +120,7 @@ void CPyrelixDlg::LoadConfiguration() {
 }
 
 void CPyrelixDlg::ReadInitialGauges() {
-  // Not built yet: the first fan level and the gauge scales are read here.
+  ApplyInitialGauges(state_, ReadInitialGaugeReadings(state_.gpus));
 }
 
 void CPyrelixDlg::SetUpSkinAndLayout() {
@@ -110,11 +129,40 @@ void CPyrelixDlg::SetUpSkinAndLayout() {
     buttons_[i].SetIconFiles(resourceDir_ + place.icon, resourceDir_ + place.icon);
     buttons_[i].Move(place.x, place.y, place.width, place.height);
   }
-  // Not built yet: the monitor layout, its twelve labels and four graphs are set up here.
+  for (int g = 0; g < kGaugeCount; ++g) {
+    const MonitorChannelLayout& channel = kMonitorLayout[g];
+    Place(graphs_[g].hwnd(), channel.graph);
+    Place(labels_[3 * g].hwnd(), channel.maximum);
+    Place(labels_[3 * g + 1].hwnd(), channel.minimum);
+    Place(labels_[3 * g + 2].hwnd(), channel.current);
+  }
+  Place(dial_.hwnd(), kDialPlacement);
+
+  for (int g = 0; g < kGaugeCount; ++g) {
+    const GaugeChannel& channel = ChannelOf(state_, static_cast<Gauge>(g));
+    for (int k = 0; k < 3; ++k) {
+      CLabel& label = labels_[3 * g + k];
+      label.SetFace(CLabel::kDefaultFace);
+      label.SetCharHeight(kLabelCharHeight);
+      label.SetTextColor(RGB(255, 255, 255));
+      label.SetText(k == 0 ? std::to_wstring(channel.maximum) : L"0");
+    }
+  }
+
+  for (int g = 0; g < kGaugeCount; ++g) {
+    const GaugeChannel& channel = ChannelOf(state_, static_cast<Gauge>(g));
+    graphs_[g].MakeOwnerDrawn();
+    graphs_[g].AddSeries(kMonitorLayout[g].series, channel.minimum, channel.maximum);
+  }
+
+  dial_.SetDialFont(kDialNumberColour, kDialFace);
 }
 
 void CPyrelixDlg::DetectLedController() {
-  // Not built yet: the lighting path of the board is detected here.
+  const LedStartup lighting =
+      StartLighting(state_.gpus, [](int ms) { ::Sleep(static_cast<DWORD>(ms)); });
+  state_.LedKind = lighting.kind;
+  // Not built yet: the lighting panel keeps lighting.reply, .state and .zoneCount.
 }
 
 void CPyrelixDlg::HandPanelsTheirData() {
@@ -147,11 +195,51 @@ void CPyrelixDlg::OnTimer(UINT_PTR id) {
         ::KillTimer(hwnd(), 0);
       }
       break;
-    case 1:  // Not built yet: the software fan curve and the temperature dial.
-    case 2:  // Not built yet: clocks, temperature and fan speed into labels and graphs.
-    case 3:  // Not built yet: the LED status report of the boards that asked for it.
+    case 1:
+      FanCurveStep();
+      break;
+    case 2:
+      MonitorTick();
+      break;
+    case 3:
+      SendDueStatusReports(state_.gpus, state_.reportSlots);
+      break;
     default:
       break;
+  }
+}
+
+void CPyrelixDlg::FanCurveStep() {
+  // Not built yet: with the fan mode set to the curve, the fans follow the drawn curve here.
+  int32_t reading = 0;
+  ReadTemperature(-1, state_.gpus, reading);
+  const int temperature = DialTemperature(static_cast<unsigned>(reading));
+  dial_.DrawDial(DialFrameFor(temperature), temperature);
+}
+
+void CPyrelixDlg::MonitorTick() {
+  GpuMonitorSensors sensors(state_.gpus);
+  const MonitorTickResult tick = RunMonitorTick(state_, sensors, tickCounter_);
+  for (int g = 0; g < kGaugeCount; ++g) {
+    const GraphSample& sample = tick.samples[g];
+    if (sample.fed) {
+      graphs_[g].AddPoint(kMonitorLayout[g].series, sample.percent, sample.value, L"", true);
+    }
+  }
+  for (int g = 0; g < kGaugeCount; ++g) {
+    labels_[3 * g + 2].SetText(std::to_wstring(ChannelOf(state_, static_cast<Gauge>(g)).current));
+  }
+  for (int g = 0; g < kGaugeCount; ++g) {
+    if (!tick.labelChanged[g]) continue;
+    const RECT area = ClientRect(kMonitorLayout[g].current);
+    ::InvalidateRect(hwnd(), &area, TRUE);
+  }
+  if (tick.refreshGraphEdges) {
+    for (const MonitorChannelLayout& channel : kMonitorLayout) {
+      RECT edge = ClientRect(channel.graph);
+      edge.left = edge.right - 1;
+      ::InvalidateRect(hwnd(), &edge, TRUE);
+    }
   }
 }
 

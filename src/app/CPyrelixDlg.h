@@ -8,6 +8,8 @@
 #include "controls/CBkDialogST.h"
 #include "controls/CButtonST.h"
 #include "controls/CLabel.h"
+#include "controls/CPlot.h"
+#include "controls/CTEMP.h"
 #include "win/Handles.h"
 
 class CPyrelixDlg : public CBkDialogST {
@@ -34,6 +36,8 @@ class CPyrelixDlg : public CBkDialogST {
   void ApplyStartupOverclock();
   void ApplyStartupTransparency();
   void StartTimers();
+  void FanCurveStep();
+  void MonitorTick();
   void MinimizeToTray();
   void RemoveTrayIcon();
   void OnTrayNotify(LPARAM mouseMessage);
@@ -42,5 +46,9 @@ class CPyrelixDlg : public CBkDialogST {
   std::wstring resourceDir_;
   MainWindowState state_;
   CButtonST buttons_[8];
+  // Per channel (engine, temperature, memory, fan): maximum, minimum and current label.
   CLabel labels_[12];
+  CPlot graphs_[4];
+  CTEMP dial_;
+  int32_t tickCounter_ = 0;
 };
