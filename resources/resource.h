@@ -68,3 +68,12 @@
 #define ID_TRAY_HOME 32771
 #define ID_TRAY_OPEN 32772
 #define ID_TRAY_EXIT 32773
+
+// The panels: each keeps its template id and control ids in its own header.
+#include "panels/SettingIds.h"
+#include "panels/InfoIds.h"
+#include "panels/BiosIds.h"
+#include "panels/HelpIds.h"
+#include "panels/LedIds.h"
+#include "panels/AdvanceIds.h"
+#include "panels/FanAdvanceIds.h"

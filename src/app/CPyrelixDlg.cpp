@@ -159,18 +159,70 @@ void CPyrelixDlg::SetUpSkinAndLayout() {
 }
 
 void CPyrelixDlg::DetectLedController() {
-  const LedStartup lighting =
-      StartLighting(state_.gpus, [](int ms) { ::Sleep(static_cast<DWORD>(ms)); });
-  state_.LedKind = lighting.kind;
-  // Not built yet: the lighting panel keeps lighting.reply, .state and .zoneCount.
+  lighting_ = StartLighting(state_.gpus, [](int ms) { ::Sleep(static_cast<DWORD>(ms)); });
+  state_.LedKind = lighting_.kind;
 }
 
 void CPyrelixDlg::HandPanelsTheirData() {
-  // Not built yet: each child panel receives the table, the file name and its flags here.
+  MainWindowState& s = state_;
+  settingDlg_.HandOver(s.configFileName, s.Transparence, s.TransPercent, &s.gpus);
+  settingDlg_.SetTransparencyHandler(
+      [this](int32_t on, int32_t level) { ApplyTransparencyToAll(on, level); });
+  advanceDlg_.HandOver(s.configFileName, s.VfClockModel, s.FanCoolerModel, s.TransPercent,
+                       s.Transparence, &s.gpus);
+  advanceDlg_.SetGpuSelectedHandler([this] {
+    if (infoDlg_.HasWindow()) infoDlg_.Refill();
+  });
+  infoDlg_.HandOver(&s.gpus, s.TransPercent, s.Transparence);
+  biosDlg_.HandOver(s.TransPercent, s.Transparence);
+  helpDlg_.HandOver(s.TransPercent, s.Transparence);
+  ledDlg_.HandOver(&s.gpus, s.LedKind, s.Transparence, s.TransPercent, lighting_);
 }
 
 void CPyrelixDlg::ApplyStartupOverclock() {
-  // Not built yet: the overclock panel applies the stored start-up overclock here.
+  // The panel's window is made for the start-up overclock and stays hidden until "Advance".
+  if (advanceDlg_.CreatePanel(hwnd())) advanceDlg_.ApplyStartupOverclock();
+}
+
+void CPyrelixDlg::ApplyTransparencyToAll(int32_t on, int32_t level) {
+  state_.Transparence = on;
+  state_.TransPercent = level;
+  const std::optional<int> percent = OpacityPercentForLevel(on, level);
+  if (percent) {
+    SetTransparency(*percent, hwnd());
+  } else {
+    RemoveTransparency(hwnd());
+  }
+  CSkinPanel* const panels[] = {&settingDlg_, &infoDlg_, &advanceDlg_,
+                                &biosDlg_,    &helpDlg_, &ledDlg_};
+  for (CSkinPanel* panel : panels) panel->SetTranslucency(on, level);
+}
+
+void CPyrelixDlg::ShowPanel(int buttonId) {
+  CSkinPanel* panel = nullptr;
+  switch (buttonId) {
+    case IDC_MAIN_SETTING:
+      panel = &settingDlg_;
+      break;
+    case IDC_MAIN_INFO:
+      panel = &infoDlg_;
+      break;
+    case IDC_MAIN_ADVANCE:
+      panel = &advanceDlg_;
+      break;
+    case IDC_MAIN_BIOS:
+      panel = &biosDlg_;
+      break;
+    case IDC_MAIN_HELP:
+      panel = &helpDlg_;
+      break;
+    case IDC_MAIN_LED:
+      panel = &ledDlg_;
+      break;
+    default:
+      return;
+  }
+  panel->ShowPanel(hwnd());
 }
 
 void CPyrelixDlg::ApplyStartupTransparency() {
@@ -289,7 +341,7 @@ void CPyrelixDlg::OnCommand(int id, int code) {
     case IDC_MAIN_BIOS:
     case IDC_MAIN_HELP:
     case IDC_MAIN_LED:
-      // Not built yet: each button shows its panel (created modeless on first use).
+      ShowPanel(id);
       break;
     default:
       CBkDialogST::OnCommand(id, code);

@@ -10,6 +10,12 @@
 #include "controls/CLabel.h"
 #include "controls/CPlot.h"
 #include "controls/CTEMP.h"
+#include "info/CHelpDlg.h"
+#include "info/CInfoDlg.h"
+#include "lighting/CLedDlg.h"
+#include "overclock/CAdvanceDlg.h"
+#include "settings/CSettingDlg.h"
+#include "vbios/CBiosDlg.h"
 #include "win/Handles.h"
 
 class CPyrelixDlg : public CBkDialogST {
@@ -17,6 +23,10 @@ class CPyrelixDlg : public CBkDialogST {
   explicit CPyrelixDlg(const NvApi& driver);
 
   const MainWindowState& state() const { return state_; }
+
+  // Stores the translucency setting and applies it to this window and every panel (a panel
+  // without a window takes it when its window is created).
+  void ApplyTransparencyToAll(int32_t on, int32_t level);
 
  protected:
   bool OnInitDialog() override;
@@ -41,6 +51,7 @@ class CPyrelixDlg : public CBkDialogST {
   void MinimizeToTray();
   void RemoveTrayIcon();
   void OnTrayNotify(LPARAM mouseMessage);
+  void ShowPanel(int buttonId);
 
   win::Icon icon_;
   std::wstring resourceDir_;
@@ -51,4 +62,12 @@ class CPyrelixDlg : public CBkDialogST {
   CPlot graphs_[4];
   CTEMP dial_;
   int32_t tickCounter_ = 0;
+  // What lighting detection found at start-up; handed to the lighting panel.
+  LedStartup lighting_;
+  CSettingDlg settingDlg_;
+  CAdvanceDlg advanceDlg_;
+  CInfoDlg infoDlg_;
+  CBiosDlg biosDlg_;
+  CHelpDlg helpDlg_;
+  CLedDlg ledDlg_;
 };

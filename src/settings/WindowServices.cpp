@@ -38,3 +38,11 @@ void SetTransparency(int percent, HWND window) {
   ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
   setLayered(window, 0, static_cast<BYTE>(AlphaForPercent(percent)), LWA_ALPHA);
 }
+
+void RemoveTransparency(HWND window) {
+  const LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if ((exStyle & WS_EX_LAYERED) == 0) return;
+  ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}

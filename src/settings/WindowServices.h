@@ -15,3 +15,6 @@ std::wstring GetExePath(HWND window);
 // Makes `window` a layered window of the given opacity in percent. Does nothing on systems
 // without SetLayeredWindowAttributes.
 void SetTransparency(int percent, HWND window);
+
+// Makes `window` opaque again: drops the layered style.
+void RemoveTransparency(HWND window);

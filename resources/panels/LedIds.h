@@ -1,0 +1,4 @@
+// Control ids of the Led panel.
+#pragma once
+
+#define IDD_LED_DIALOG 141

@@ -1,0 +1,24 @@
+// The information panel: the selected card's name, memory, versions and IDs.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "controls/CSkinPanel.h"
+#include "gpu/GpuTable.h"
+
+class CInfoDlg : public CSkinPanel {
+ public:
+  CInfoDlg();
+  // What the main window hands the panel before its window is first created.
+  void HandOver(GpuTable* gpus, int32_t transPercent, int32_t transparence);
+  // Reads the selected GPU's facts into the fields again (after a GPU selection).
+  void Refill();
+
+ protected:
+  bool OnInitDialog() override;
+
+ private:
+  GpuTable* gpus_ = nullptr;
+};
