@@ -1,0 +1,94 @@
+"""Journeys of the main window: start with and without a driver, a second instance, the first
+start's configuration file and autostart."""
+import os
+import subprocess
+
+from e2e_support import (AUTORUN_VALUE, MAIN_SIZE, BOX_SIZE, RUN_KEY, autorun_value, close_main,
+                         first_run_file)
+
+
+def main_window(j):
+    j.make_prefix(with_driver=True)
+    j.start_display()
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    shot = j.screenshot("main-window")
+    j.check_shaped(shot, main, "main window")
+    # The title strip is dark, the skin carries the accent colour somewhere in the top rows.
+    _, x, y, w, h = main
+    assert max(shot.getpixel((x + w // 2, y + 40))) < 90, "title strip should be dark"
+    trace = open(os.path.join(j.work, "trace.txt"), encoding="ascii", errors="replace").read()
+    for fn in ("NvAPI_Initialize", "NvAPI_EnumPhysicalGPUs", "NvAPI_GPU_GetPCIIdentifiers",
+               "NvAPI_GPU_GetVbiosVersionString"):
+        assert fn in trace, f"{fn} missing from the driver trace"
+    # The close button ends the program.
+    j.click(x + 1135 + 9, y + 90 + 8)
+    assert proc.wait(timeout=30) == 0
+
+
+def no_driver(j):
+    j.make_prefix(with_driver=False)
+    j.start_display()
+    proc = j.start_program()
+    for n in (1, 2):
+        (box,) = j.wait_for(BOX_SIZE)
+        # The two notices are separate boxes, one after the other.
+        shot = j.screenshot(f"notice-{n}")
+        j.check_shaped(shot, box, "message box")
+        assert not [w for w in j.windows() if (w[3], w[4]) == MAIN_SIZE], "main window too early"
+        _, x, y, _, _ = box
+        j.click(x + 100 + 36, y + 90 + 13)
+        j.wait_gone(box)
+    (main,) = j.wait_for(MAIN_SIZE)
+    j.check_shaped(j.screenshot("main-window"), main, "main window")
+    assert not os.path.exists(os.path.join(j.work, "trace.txt")), "a driver was loaded"
+    _, x, y, _, _ = main
+    j.click(x + 1135 + 9, y + 90 + 8)
+    assert proc.wait(timeout=30) == 0
+
+
+def second_instance(j):
+    j.make_prefix(with_driver=True)
+    j.start_display()
+    j.start_program()
+    j.wait_for(MAIN_SIZE)
+    j.start_program()
+    (box,) = j.wait_for(BOX_SIZE)
+    j.screenshot("question")
+    _, x, y, _, _ = box
+    j.click(x + 100 + 36, y + 90 + 13)
+    j.wait_for(MAIN_SIZE, count=2)
+    j.screenshot("two-instances")
+
+
+def first_start(j):
+    j.make_prefix(with_driver=True)
+    cfg = os.path.join(j.prefix, "drive_c", "Pyrelix", "Pyrelix_DID2684.cfg")
+    assert not os.path.exists(cfg)
+    j.start_display()
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    j.screenshot("first-start")
+    # The default file beside the program, and autostart registered with the program's path.
+    written = open(cfg, "rb").read()
+    assert written == first_run_file("2684", 1), f"first-run file differs: {written!r}"
+    assert autorun_value(j) == "C:\\Pyrelix\\Pyrelix.exe", autorun_value(j)
+    close_main(j, proc, main)
+
+    # The second start reads the initialised file: it writes nothing and registers nothing
+    # (the value removed in between stays removed).
+    subprocess.run(["wine", "reg", "delete", RUN_KEY, "/v", AUTORUN_VALUE, "/f"], env=j.env,
+                   check=True, capture_output=True)
+    assert autorun_value(j) is None
+    stamp = os.stat(cfg).st_mtime_ns
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    j.screenshot("second-start")
+    assert open(cfg, "rb").read() == written, "the second start changed the file"
+    assert os.stat(cfg).st_mtime_ns == stamp, "the second start rewrote the file"
+    assert autorun_value(j) is None, "the second start registered autostart"
+    close_main(j, proc, main)
+
+
+JOURNEYS = {"main-window": main_window, "no-driver": no_driver,
+            "second-instance": second_instance, "first-start": first_start}
