@@ -13,3 +13,10 @@ struct FanCurvePoint {
 
 constexpr int kFanCurvePoints = 10;
 using FanCurve = std::array<FanCurvePoint, kFanCurvePoints>;
+
+// The diagonal: 10 % for 0–10 °C up to 100 % for 90–100 °C, every point enabled.
+inline FanCurve DefaultFanCurve() {
+  FanCurve curve{};
+  for (int i = 0; i < kFanCurvePoints; ++i) curve[i] = FanCurvePoint{9 - i, i + 1, 1};
+  return curve;
+}
