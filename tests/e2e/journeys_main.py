@@ -3,8 +3,17 @@ start's configuration file and autostart."""
 import os
 import subprocess
 
+import time
+
 from e2e_support import (AUTORUN_VALUE, MAIN_SIZE, BOX_SIZE, RUN_KEY, autorun_value, close_main,
                          first_run_file)
+
+# Wine's own notification area when no desktop provides one: a small strip of icons.
+TRAY_SIZE = (160, 20)
+# Client rectangles (x, y, width, height) of the engine clock's graph, current and minimum labels.
+ENGINE_GRAPH = (60, 190, 330, 96)
+ENGINE_NOW = (395, 220, 25, 16)
+ENGINE_MIN = (360, 168, 25, 16)
 
 
 def main_window(j):
@@ -90,5 +99,66 @@ def first_start(j):
     close_main(j, proc, main)
 
 
-JOURNEYS = {"main-window": main_window, "no-driver": no_driver,
+def bright_pixels(shot, window, area):
+    _, x, y, _, _ = window
+    ax, ay, w, h = area
+    return sum(1 for px in range(x + ax, x + ax + w) for py in range(y + ay, y + ay + h)
+               if min(shot.getpixel((px, py))) > 170)
+
+
+def region(shot, window, area):
+    _, x, y, _, _ = window
+    ax, ay, w, h = area
+    return shot.crop((x + ax, y + ay, x + ax + w, y + ay + h)).tobytes()
+
+
+def count_calls(trace, function):
+    return sum(1 for line in trace.splitlines() if function in line)
+
+
+def monitor_and_tray(j):
+    """The monitor shows live readings every second; the window hides behind the notification
+    icon, a double click brings it back and the icon's menu ends the program."""
+    j.make_prefix(with_driver=True)
+    j.start_display()
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    reads = count_calls(j.trace(), "NvAPI_GPU_GetAllClockFrequencies")
+    time.sleep(3)
+    first = j.screenshot("monitoring")
+    time.sleep(3)
+    later = j.screenshot("monitoring-later")
+    assert count_calls(j.trace(), "NvAPI_GPU_GetAllClockFrequencies") >= reads + 4, \
+        "the clocks are not read every second"
+    # A four-digit engine clock beside the single "0" of the minimum, and a graph that moves.
+    assert bright_pixels(later, main, ENGINE_NOW) > 2 * bright_pixels(later, main, ENGINE_MIN), \
+        "the engine clock label shows no reading"
+    assert region(first, main, ENGINE_GRAPH) != region(later, main, ENGINE_GRAPH), \
+        "the engine graph does not scroll"
+
+    _, x, y, _, _ = main
+    j.click(x + 1110 + 9, y + 90 + 8)  # "-": hide behind the notification icon
+    j.wait_gone(main)
+    (tray,) = j.wait_for(TRAY_SIZE)
+    j.screenshot("in-tray")
+    _, tx, ty, _, _ = tray
+    subprocess.run(["xdotool", "mousemove", "--sync", str(tx + 10), str(ty + 10),
+                    "click", "--repeat", "2", "--delay", "80", "1"], env=j.env, check=True)
+    (main,) = j.wait_for(MAIN_SIZE)
+    j.screenshot("back-from-tray")
+
+    _, x, y, _, _ = main
+    j.click(x + 1110 + 9, y + 90 + 8)
+    j.wait_gone(main)
+    (tray,) = j.wait_for(TRAY_SIZE)
+    _, tx, ty, _, _ = tray
+    subprocess.run(["xdotool", "mousemove", "--sync", str(tx + 10), str(ty + 10), "click", "3"],
+                   env=j.env, check=True)
+    time.sleep(1)
+    j.screenshot("tray-menu")
+    subprocess.run(["xdotool", "key", "e"], env=j.env, check=True)  # "Exit(&E)"
+    assert proc.wait(timeout=30) == 0
+
+
+JOURNEYS = {"monitor-and-tray": monitor_and_tray, "main-window": main_window, "no-driver": no_driver,
             "second-instance": second_instance, "first-start": first_start}
