@@ -14,6 +14,8 @@ TRAY_SIZE = (160, 20)
 ENGINE_GRAPH = (60, 190, 330, 96)
 ENGINE_NOW = (395, 220, 25, 16)
 ENGINE_MIN = (360, 168, 25, 16)
+# The temperature dial (its needle and number).
+DIAL = (436, 145, 331, 305)
 
 
 def main_window(j):
@@ -135,6 +137,8 @@ def monitor_and_tray(j):
         "the engine clock label shows no reading"
     assert region(first, main, ENGINE_GRAPH) != region(later, main, ENGINE_GRAPH), \
         "the engine graph does not scroll"
+    # The demo board warms up under its load pattern: the dial follows.
+    assert region(first, main, DIAL) != region(later, main, DIAL), "the dial does not move"
 
     _, x, y, _, _ = main
     j.click(x + 1110 + 9, y + 90 + 8)  # "-": hide behind the notification icon
@@ -160,5 +164,28 @@ def monitor_and_tray(j):
     assert proc.wait(timeout=30) == 0
 
 
-JOURNEYS = {"monitor-and-tray": monitor_and_tray, "main-window": main_window, "no-driver": no_driver,
+def startup_minimised(j):
+    """With "StartupMinimize" = 1 the program starts behind its notification icon."""
+    j.make_prefix(with_driver=True)
+    text = first_run_file("2684", 0).replace(b"StartupMinimize=0", b"StartupMinimize=1")
+    with open(j.program_file("Pyrelix_DID2684.cfg"), "wb") as cfg:
+        cfg.write(text)
+    j.start_display()
+    proc = j.start_program()
+    (tray,) = j.wait_for(TRAY_SIZE)
+    time.sleep(2)
+    j.screenshot("started-in-tray")
+    assert not [w for w in j.windows() if (w[3], w[4]) == MAIN_SIZE], "the main window shows"
+    _, tx, ty, _, _ = tray
+    subprocess.run(["xdotool", "mousemove", "--sync", str(tx + 10), str(ty + 10),
+                    "click", "--repeat", "2", "--delay", "80", "1"], env=j.env, check=True)
+    (main,) = j.wait_for(MAIN_SIZE)
+    # Minimising at start happens once: the window stays up now.
+    time.sleep(1)
+    assert [w for w in j.windows() if (w[3], w[4]) == MAIN_SIZE], "the window hid again"
+    close_main(j, proc, main)
+
+
+JOURNEYS = {"monitor-and-tray": monitor_and_tray, "startup-minimised": startup_minimised,
+            "main-window": main_window, "no-driver": no_driver,
             "second-instance": second_instance, "first-start": first_start}
