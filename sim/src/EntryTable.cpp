@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "sim/EntryCatalog.h"
+
 namespace sim {
 namespace {
 
@@ -41,6 +43,12 @@ const EntryInfo* FindEntryByName(const std::string& name) {
     if (name == entry.name) return &entry;
   }
   return nullptr;
+}
+
+std::vector<EntryName> ImplementedEntries() {
+  std::vector<EntryName> names;
+  for (const EntryInfo& entry : Table()) names.push_back(EntryName{entry.id, entry.name});
+  return names;
 }
 
 }  // namespace sim
