@@ -9,6 +9,7 @@
 #include "config/WindowsProfile.h"
 #include "controls/CMsgDlg.h"
 #include "controls/DialFrame.h"
+#include "fan/GpuFanControl.h"
 #include "gpu/GpuEnumeration.h"
 #include "gpu/Sensors.h"
 #include "resource.h"
@@ -173,6 +174,7 @@ void CPyrelixDlg::HandPanelsTheirData() {
   advanceDlg_.SetGpuSelectedHandler([this] {
     if (infoDlg_.HasWindow()) infoDlg_.Refill();
   });
+  advanceDlg_.SetFanCurveHandler([this](const FanCurve& c) { ApplyFanCurve(c); });
   infoDlg_.HandOver(&s.gpus, s.TransPercent, s.Transparence);
   biosDlg_.HandOver(s.TransPercent, s.Transparence);
   helpDlg_.HandOver(s.TransPercent, s.Transparence);
@@ -261,8 +263,14 @@ void CPyrelixDlg::OnTimer(UINT_PTR id) {
   }
 }
 
+void CPyrelixDlg::ApplyFanCurve(const FanCurve& curve) {
+  ::ApplyFanCurve(state_.fanControl, curve);
+}
+
 void CPyrelixDlg::FanCurveStep() {
-  // Not built yet: with the fan mode set to the curve, the fans follow the drawn curve here.
+  // With the fan mode set to the curve, the fans of the selected GPU follow the drawn curve.
+  GpuFanControl fans(state_.gpus);
+  RunFanCurveStep(state_.fanControl, advanceDlg_.FanMode(), state_.FanCoolerModel, fans);
   int32_t reading = 0;
   ReadTemperature(-1, state_.gpus, reading);
   const int temperature = DialTemperature(static_cast<unsigned>(reading));

@@ -27,6 +27,8 @@ class CPyrelixDlg : public CBkDialogST {
   // Stores the translucency setting and applies it to this window and every panel (a panel
   // without a window takes it when its window is created).
   void ApplyTransparencyToAll(int32_t on, int32_t level);
+  // Rebuilds the fan control table from a curve applied in the fan curve dialog.
+  void ApplyFanCurve(const FanCurve& curve);
 
  protected:
   bool OnInitDialog() override;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fan/FanControlTable.h"
 #include "gpu/GpuTable.h"
 #include "lighting/LedReportSlot.h"
 
@@ -34,4 +35,6 @@ struct MainWindowState {
   GaugeChannel memory;
   GaugeChannel fan;
   GaugeChannel temperature;
+  // The software fan curve: the table built by the fan dialog's Apply and what was last sent.
+  FanControlTable fanControl;
 };
