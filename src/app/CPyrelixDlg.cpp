@@ -242,11 +242,13 @@ void CPyrelixDlg::StartTimers() {
 void CPyrelixDlg::OnTimer(UINT_PTR id) {
   switch (id) {
     case 0:
-      // Hides the window to the tray once, right after start, when the user asked for it.
+      // Hides the window to the tray once, right after start, when the user asked for it. The
+      // timer has no other job, so it stops at its first tick either way rather than waking the
+      // program ten times a second all day.
+      ::KillTimer(hwnd(), 0);
       if (state_.StartupMinimize != 0) {
         state_.StartupMinimize = 0;
         MinimizeToTray();
-        ::KillTimer(hwnd(), 0);
       }
       break;
     case 1:
