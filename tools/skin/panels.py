@@ -313,8 +313,8 @@ def draw_fan_background():
     c = panel_canvas(FAN_SIZE, "FAN CURVE")
     gx, gy, gw, gh = FAN_GRID
     sk.inset_panel(c, (gx - 1, gy - 1, gw + 2, gh + 2), brackets=True)
-    caption(c, (gx, 50), "Drag the points to shape the fan curve; Apply "
-            "hands it to the fans.", 11, sk.TEXT_DIM, style="regular",
+    caption(c, (gx, 50), "Click a column to set its fan level; Apply "
+            "hands the curve to the fans.", 11, sk.TEXT_DIM, style="regular",
             tracking=0)
     small = 10
     for i in range(11):
