@@ -142,8 +142,11 @@ def profile_at_restart(j):
 
     panel = open_advance(j, main)
     move_core_slider(j, panel)
+    # The change detector shows Save and the slots within 500 ms; a slot clicked before that
+    # lies under a hidden control and is not chosen.
+    time.sleep(1.5)
     click_in(j, panel, SLOT_1)
-    time.sleep(1.5)  # the change detector shows Save within 500 ms
+    time.sleep(0.5)
     j.screenshot("save-shown")
     click_in(j, panel, SAVE)
     confirm(j)
