@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Version.h"
 #include "gpu/GpuTable.h"
 
 // The fields in the order of the panel's labels.
@@ -32,7 +33,7 @@ enum InfoField : size_t {
 using InfoTexts = std::array<std::string, kInfoFieldCount>;
 
 // The program's own version as the panel shows it.
-inline constexpr const char* kInfoProgramVersionText = "V 1.0.0.035";
+inline constexpr const char* kInfoProgramVersionText = "V " PYRELIX_VERSION_TEXT;
 
 // Reads every field of GPU currentIndex, one query after the other. The base and boost clocks
 // are read into the table's ocInfo.
