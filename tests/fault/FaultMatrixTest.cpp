@@ -40,31 +40,64 @@ void Click(HWND window, int id) {
   PumpMessages();
 }
 
+// One press in a panel's run: on the panel itself, or on the window that the run opened last (the
+// fan curve dialog opened by "Adv").
+struct Press {
+  int id;
+  bool inOpened = false;
+};
+
 // What one panel is put through: the main-window button that opens it, then its controls in
-// order. Confirmations and messages are answered OK.
+// order. Confirmations and messages are answered OK. File dialogs are left out: they wait for a
+// person.
 struct PanelRun {
   int mainButton;
   const char* name;
-  std::vector<int> actions;
+  std::vector<Press> presses;
 };
 
 const std::vector<PanelRun>& PanelRuns() {
   static const std::vector<PanelRun> runs = {
-      {IDC_MAIN_SETTING, "settings", {}},  {IDC_MAIN_INFO, "information", {}},
-      {IDC_MAIN_ADVANCE, "overclock", {}}, {IDC_MAIN_BIOS, "VBIOS", {}},
-      {IDC_MAIN_HELP, "help", {}},         {IDC_MAIN_LED, "lighting", {}},
+      {IDC_MAIN_SETTING,
+       "settings",
+       {{IDC_SET_RUN}, {IDC_SET_TRA}, {IDC_SET_APPLY}, {IDC_SET_TRA}, {IDC_SET_APPLY}}},
+      {IDC_MAIN_INFO, "information", {}},
+      {IDC_MAIN_ADVANCE,
+       "overclock",
+       {{IDC_ADV_CORE_PLUS},
+        {IDC_ADV_MEM_PLUS},
+        {IDC_ADV_POWER_MINUS},
+        {IDC_ADV_OVERVOLT_SWITCH},
+        {IDC_ADV_FRAME_SWITCH},
+        {IDC_ADV_DISPLAY_SWITCH},
+        {IDC_ADV_FAN_MANUAL},
+        {IDC_ADV_APPLY},
+        {IDC_ADV_PROFILES},
+        {IDC_ADV_PROFILE1},
+        {IDC_ADV_SAVE},
+        {IDC_ADV_SLOT2},
+        {IDC_ADV_RESET},
+        {IDC_ADV_FAN_CURVE},
+        {IDC_FAN_APPLY, true},
+        {IDC_FAN_CLOSE, true}}},
+      {IDC_MAIN_BIOS, "VBIOS", {}},
+      {IDC_MAIN_HELP, "help", {}},
+      {IDC_MAIN_LED,
+       "lighting",
+       {{IDC_LED_STATIC}, {IDC_LED_OK}, {IDC_LED_OFF}, {IDC_LED_ON}, {IDC_LED_DEF}}},
   };
   return runs;
 }
 
 struct PanelSearch {
   HWND except;
+  HWND alsoExcept;
   HWND found;
 };
 
 BOOL CALLBACK FindPanel(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<PanelSearch*>(param);
-  if (window != search->except && ::IsWindowVisible(window) &&
+  if (window != search->except && window != search->alsoExcept && ::IsWindowVisible(window) &&
       ::GetDlgItem(window, IDC_MSG_TEXT) == nullptr) {
     search->found = window;
     return FALSE;
@@ -72,9 +105,9 @@ BOOL CALLBACK FindPanel(HWND window, LPARAM param) {
   return TRUE;
 }
 
-// The visible top-level window of this thread other than `except` and a message box, or null.
-HWND NewestPanel(HWND except) {
-  PanelSearch search{except, nullptr};
+// A visible top-level window of this thread other than the two given and a message box, or null.
+HWND NewestPanel(HWND except, HWND alsoExcept) {
+  PanelSearch search{except, alsoExcept, nullptr};
   ::EnumThreadWindows(::GetCurrentThreadId(), &FindPanel, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -131,11 +164,22 @@ Outcome RunJourney(const sim::Scenario& scenario) {
     tick(3);
     for (const PanelRun& run : PanelRuns()) {
       Click(main, run.mainButton);
-      HWND panel = NewestPanel(main);
+      HWND panel = NewestPanel(main, nullptr);
       EXPECT_NE(panel, nullptr) << run.name << " panel did not open";
       if (panel == nullptr) continue;
-      for (int action : run.actions) Click(panel, action);
-      tick(1);
+      HWND opened = panel;
+      for (const Press& press : run.presses) {
+        if (press.inOpened) {
+          Click(opened, press.id);
+        } else {
+          Click(panel, press.id);
+          HWND newest = NewestPanel(main, panel);
+          if (newest != nullptr) opened = newest;
+        }
+      }
+      ::SendMessageW(panel, WM_TIMER, 1, 0);  // the overclock panel's change detector
+      tick(2);                                // the fan curve step sees the applied curve
+      if (opened != panel) ::SendMessageW(opened, WM_COMMAND, IDCANCEL, 0);
       ::SendMessageW(panel, WM_COMMAND, IDCANCEL, 0);
       PumpMessages();
       EXPECT_FALSE(::IsWindowVisible(panel)) << run.name << " panel did not close";
