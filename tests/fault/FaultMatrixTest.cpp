@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "AutoAnswer.h"
+#include "MessagePump.h"
 #include "SimulatedDriver.h"
 #include "app/CPyrelixDlg.h"
 #include "app/StartupRules.h"
@@ -24,14 +25,6 @@
 #include "sim/EntryCatalog.h"
 
 namespace {
-
-void PumpMessages() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
 
 void Click(HWND window, int id) {
   HWND control = ::GetDlgItem(window, id);

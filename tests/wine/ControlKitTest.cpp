@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AutoAnswer.h"
+#include "MessagePump.h"
 #include "controls/CBitmapSlider.h"
 #include "controls/CBkDialogST.h"
 #include "controls/CButtonST.h"
@@ -41,14 +42,6 @@ struct Posted {
     return message == o.message && id == o.id && value == o.value;
   }
 };
-
-void PumpMessages() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
 
 void PumpFor(DWORD ms) {
   const DWORD end = ::GetTickCount() + ms;

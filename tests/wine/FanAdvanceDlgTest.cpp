@@ -5,20 +5,13 @@
 #include <memory>
 #include <vector>
 
+#include "MessagePump.h"
 #include "fan/CFanAdvanceDlg.h"
 #include "resource.h"
 #include "settings/Transparency.h"
 #include "win/Handles.h"
 
 namespace {
-
-void PumpMessages() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
 
 // The dialog with a count of the editor's notifications it received.
 class CountingFanDlg : public CFanAdvanceDlg {

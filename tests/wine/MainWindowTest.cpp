@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "MessagePump.h"
 #include "SimulatedDriver.h"
 #include "app/CPyrelixDlg.h"
 #include "resource.h"
@@ -15,14 +16,6 @@ RECT ClientRectOf(HWND parent, int id) {
   ::GetWindowRect(::GetDlgItem(parent, id), &area);
   ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
   return area;
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
 }
 
 }  // namespace

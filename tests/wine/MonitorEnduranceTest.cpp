@@ -8,35 +8,13 @@
 #include <memory>
 #include <vector>
 
+#include "HeapUsage.h"
+#include "MessagePump.h"
 #include "SimulatedDriver.h"
 #include "app/CPyrelixDlg.h"
 #include "sim/DemoScenario.h"
 
 namespace {
-
-void PumpMessages() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
-
-// Bytes in use in every heap of the process.
-size_t HeapBytesInUse() {
-  std::vector<HANDLE> heaps(::GetProcessHeaps(0, nullptr) + 16);
-  heaps.resize(::GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
-  size_t total = 0;
-  for (HANDLE heap : heaps) {
-    if (!::HeapLock(heap)) continue;
-    PROCESS_HEAP_ENTRY entry{};
-    while (::HeapWalk(heap, &entry)) {
-      if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) total += entry.cbData;
-    }
-    ::HeapUnlock(heap);
-  }
-  return total;
-}
 
 TEST(MonitorEndurance, TenThousandTicksLeaveHandlesAndHeapUnchanged) {
   SimulatedDriver driver(sim::DemoScenario());

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "BaselineMonitor.h"
+#include "HeapUsage.h"
+#include "MessagePump.h"
 #include "app/CPyrelixDlg.h"
 #include "sim/DemoScenario.h"
 #include "sim/QueryInterface.h"
@@ -23,29 +25,6 @@
 #include "win/Handles.h"
 
 namespace {
-
-void PumpMessages() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
-
-size_t HeapBytesInUse() {
-  std::vector<HANDLE> heaps(::GetProcessHeaps(0, nullptr) + 16);
-  heaps.resize(::GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
-  size_t total = 0;
-  for (HANDLE heap : heaps) {
-    if (!::HeapLock(heap)) continue;
-    PROCESS_HEAP_ENTRY entry{};
-    while (::HeapWalk(heap, &entry)) {
-      if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) total += entry.cbData;
-    }
-    ::HeapUnlock(heap);
-  }
-  return total;
-}
 
 void Report(const char* mode, const char* when) {
   PROCESS_MEMORY_COUNTERS_EX memory{};
