@@ -15,11 +15,11 @@ std::optional<std::wstring> WindowsRomFileChooser::ChooseOpenFile() {
 }
 
 std::optional<std::wstring> WindowsRomFileChooser::Choose(bool save) {
-  const RomFileDialogSpec spec;
-  const std::wstring filter = SystemDialogFilter(spec.filter);
+  const RomFileDialogSpec request;
+  const std::wstring filter = SystemDialogFilter(request.filter);
   // Room for the longest path the system knows, so a chosen name is never cut.
   std::vector<wchar_t> name(32768, L'\0');
-  spec.initialName.copy(name.data(), name.size() - 1);
+  request.initialName.copy(name.data(), name.size() - 1);
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -27,7 +27,7 @@ std::optional<std::wstring> WindowsRomFileChooser::Choose(bool save) {
   dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
-  dialog.lpstrDefExt = spec.defaultExtension.c_str();
+  dialog.lpstrDefExt = request.defaultExtension.c_str();
   // The work file is relative to the working directory: the dialog must not move it.
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
   if (!save) dialog.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;

@@ -73,10 +73,10 @@ TEST(FilePathForApi, RefusesLongPathsItCannotPassOnWhole) {
 }
 
 TEST(RomFileDialog, FilterBecomesTheSystemsZeroSeparatedList) {
-  const RomFileDialogSpec spec;
-  EXPECT_EQ(spec.filter, L"rom file(*.rom)|*.rom|");
-  EXPECT_EQ(spec.initialName, L"*.rom");
-  const std::wstring filter = SystemDialogFilter(spec.filter);
+  const RomFileDialogSpec request;
+  EXPECT_EQ(request.filter, L"rom file(*.rom)|*.rom|");
+  EXPECT_EQ(request.initialName, L"*.rom");
+  const std::wstring filter = SystemDialogFilter(request.filter);
   EXPECT_EQ(filter, std::wstring(L"rom file(*.rom)\0*.rom\0", 22));
   // c_str() adds the list's second terminator.
   EXPECT_EQ(filter.c_str()[filter.size()], L'\0');
