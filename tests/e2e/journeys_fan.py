@@ -34,6 +34,10 @@ def curve_level(celsius):
     return 100 - 10 * row
 
 
+# The older cooler interface: one level for the board's cooler, with its policy (1 = manual).
+COOLER_SET = re.compile(r"fn=NvAPI_GPU_SetCoolerLevels .*level=(\d+) policy=(\d+)")
+
+
 def fan_sends(trace):
     """(temperature read last before the send, fan id, level, mode) for every per-fan send."""
     sends, last = [], None
@@ -48,9 +52,49 @@ def fan_sends(trace):
     return sends
 
 
-def fan_curve(j):
-    """Advance, Adv, draw a curve by clicks, Apply: the fans follow the temperature row by row."""
-    j.make_prefix(with_driver=True)
+def cooler_sends(trace):
+    """(temperature read last before the send, level, policy) for every send to the cooler."""
+    sends, last = [], None
+    for line in trace.splitlines():
+        m = THERMAL.search(line)
+        if m:
+            last = int(m.group(1))
+            continue
+        m = COOLER_SET.search(line)
+        if m:
+            sends.append((last, int(m.group(1)), int(m.group(2))))
+    return sends
+
+
+def check_fan_pairs(sends):
+    """Per-fan sends: fans 1 and 2 in turn, each pair at the drawn curve's level, manual mode."""
+    assert sends, "Apply did not set the fans"
+    for index in range(0, len(sends), 2):
+        pair = sends[index:index + 2]
+        assert [s[1] for s in pair] == [1, 2], f"fans 1 and 2 not set in turn: {pair}"
+        celsius, _, level, mode = pair[0]
+        assert pair[1][2] == level, f"the two fans got different levels: {pair}"
+        assert mode == 1, f"a curve level went out in automatic mode: {pair}"
+        assert level == curve_level(celsius), \
+            f"{celsius} °C gave {level} %, the drawn curve says {curve_level(celsius)} %"
+    return {s[2] for s in sends}
+
+
+def check_cooler_sends(sends):
+    """Older-interface sends: one manual level per crossing, at the drawn curve's level."""
+    assert sends, "Apply did not set the cooler"
+    for celsius, level, policy in sends:
+        assert policy == 1, f"a curve level went out with policy {policy}"
+        assert level == curve_level(celsius), \
+            f"{celsius} °C gave {level} %, the drawn curve says {curve_level(celsius)} %"
+    return {s[1] for s in sends}
+
+
+def fan_curve(j, scenario=None, older_coolers=False):
+    """Advance, Adv, draw a curve by clicks, Apply: the fans follow the temperature row by row,
+    through the per-fan interface or, on a board without it, the older cooler interface."""
+    sent = cooler_sends if older_coolers else fan_sends
+    j.make_prefix(with_driver=True, scenario=scenario)
     j.start_display()
     proc = j.start_program()
     (main,) = j.wait_for(MAIN_SIZE)
@@ -76,24 +120,16 @@ def fan_curve(j):
 
     # Adv before any Apply leaves the fans alone.
     time.sleep(2)
-    assert not fan_sends(j.trace()), "the fans were set before Apply"
+    assert not sent(j.trace()), "the fans were set before Apply"
     j.click(fx + APPLY_BUTTON[0], fy + APPLY_BUTTON[1])
     time.sleep(15)
     j.screenshot("fans-following")
 
-    sends = fan_sends(j.trace())
-    assert sends, "Apply did not set the fans"
-    for index in range(0, len(sends), 2):
-        pair = sends[index:index + 2]
-        assert [s[1] for s in pair] == [1, 2], f"fans 1 and 2 not set in turn: {pair}"
-        celsius, _, level, mode = pair[0]
-        assert pair[1][2] == level, f"the two fans got different levels: {pair}"
-        assert mode == 1, f"a curve level went out in automatic mode: {pair}"
-        assert level == curve_level(celsius), \
-            f"{celsius} °C gave {level} %, the drawn curve says {curve_level(celsius)} %"
-    levels = {s[2] for s in sends}
+    check = check_cooler_sends if older_coolers else check_fan_pairs
+    levels = check(sent(j.trace()))
     assert len(levels) >= 2, f"the fans did not follow the temperature: only {levels}"
     close_main(j, proc, main)
 
 
-JOURNEYS = {"fan-curve": fan_curve}
+JOURNEYS = {"fan-curve": fan_curve,
+            "fan-curve-older-coolers": lambda j: fan_curve(j, "p-states-17c8.ini", True)}

@@ -1,10 +1,12 @@
 """Journeys of the overclock panel: an offset moved on the slider and applied reaches the card and
-the main window's clocks, and a saved profile comes back at the next start."""
+the main window's clocks (on three kinds of board), a saved profile comes back at the next start,
+and on a machine with several GPUs the GPU buttons choose the card and All applies to every one."""
 import os
 import re
 import time
 
 from e2e_support import BOX_SIZE, GREEN, MAIN_SIZE, close_main, first_run_file
+from journeys_vbios import INFO_BUTTON, INFO_CLOSE, INFO_SIZE
 
 ADVANCE_SIZE = (659, 600)
 # Client points of the main window's "Advance" button and of the panel's controls.
@@ -15,10 +17,15 @@ CLOSE = (541 + 32, 533 + 11)
 SLOT_1 = (288 + 12, 530 + 13)
 SAVE = (224 + 31, 530 + 13)
 BOX_OK = (100 + 36, 90 + 13)
+GPU_2 = (120 + 28 + 12, 560 + 13)
+ALL_GPUS = (403 + 8, 563 + 8)
+# The information panel's name field.
+INFO_NAME = (85, 48, 150, 16)
 # The demo board's boost clock, kHz, which the engine clock reaches under load.
 DEMO_BOOST_KHZ = 2520000
 
 OFFSET_SENT = re.compile(r"fn=NvAPI_GPU_SetPstates20 .*?domain0=([+-]\d+)")
+CALL = re.compile(r"^(\d+) call .*? fn=(\S+) gpu=(-?\d+)", re.M)
 ENGINE_READ = re.compile(r"^(\d+) call .*fn=NvAPI_GPU_GetAllClockFrequencies .*type=0 -> "
                          r"graphics=(\d+)", re.M)
 
@@ -97,15 +104,19 @@ def wait_engine_clock(j, after, khz, timeout=90):
     raise AssertionError(f"no engine clock of {khz} kHz after trace entry {after}")
 
 
-def apply_core_offset(j):
-    j.make_prefix(with_driver=True)
+def apply_core_offset(j, scenario=None, boost_khz=DEMO_BOOST_KHZ,
+                      offsets_read="NvAPI_GPU_GetPstates20"):
+    j.make_prefix(with_driver=True, scenario=scenario)
     j.start_display()
     proc = j.start_program()
     (main,) = j.wait_for(MAIN_SIZE)
+    mark = last_sequence(j)
     panel = open_advance(j, main)
     shot = j.screenshot("advance-panel")
     check_panel_shape(shot, panel)
     assert offsets_sent(j) == [], "the panel wrote clocks before Apply"
+    # Opening the panel read the card's offsets the way its kind of board keeps them.
+    assert gpus_called(j, offsets_read, mark) == {0}, f"the panel did not read {offsets_read}"
 
     move_core_slider(j, panel)
     time.sleep(0.5)
@@ -120,9 +131,15 @@ def apply_core_offset(j):
     click_in(j, panel, CLOSE)
     j.wait_gone(panel)
     # Under load the main window's monitor reads the boost clock plus the new offset.
-    wait_engine_clock(j, applied_at, DEMO_BOOST_KHZ + sent[-1])
+    wait_engine_clock(j, applied_at, boost_khz + sent[-1])
     j.screenshot("main-after-apply")
     close_main(j, proc, main)
+
+
+def on_board(scenario, boost_khz, offsets_read):
+    """The apply journey on another simulated board, with that board's boost clock and the
+    query the panel reads its offsets with."""
+    return lambda j: apply_core_offset(j, scenario, boost_khz, offsets_read)
 
 
 def write_config(j, auto_overclock):
@@ -184,7 +201,76 @@ def profile_at_restart(j):
     close_main(j, proc, main)
 
 
+def gpus_called(j, function, after):
+    """The GPUs (by model index) that `function` was called for after trace entry `after`."""
+    return {int(g) for s, fn, g in CALL.findall(j.trace()) if fn == function and int(s) > after}
+
+
+def info_name_field(j, main):
+    """Opens the information panel, crops its name field and closes it again."""
+    click_in(j, main, INFO_BUTTON)
+    (info,) = j.wait_for(INFO_SIZE)
+    shot = j.screenshot("info")
+    _, x, y, _, _ = info
+    nx, ny, nw, nh = INFO_NAME
+    field = shot.crop((x + nx, y + ny, x + nx + nw, y + ny + nh)).tobytes()
+    click_in(j, info, INFO_CLOSE)
+    j.wait_gone(info)
+    return field
+
+
+def two_gpus(j):
+    """Two display GPUs and a compute-only one, all three in the GPU table: GPU 2 reads only its
+    card and refills the board facts; Apply writes every card while All is on (the first
+    start's setting) and only the chosen card once All is off."""
+    j.make_prefix(with_driver=True, scenario="two-gpus.ini")
+    j.start_display()
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    first_name = info_name_field(j, main)
+
+    panel = open_advance(j, main)
+    j.screenshot("gpu-buttons")
+    mark = last_sequence(j)
+    click_in(j, panel, GPU_2)
+    time.sleep(1)
+    read = gpus_called(j, "NvAPI_GPU_GetPstates20", mark)
+    assert len(read) == 1, f"GPU 2 read the card(s) {read}"
+    (second,) = read
+
+    move_core_slider(j, panel)
+    time.sleep(0.5)
+    mark = last_sequence(j)
+    click_in(j, panel, APPLY)
+    confirm(j)
+    time.sleep(1)
+    written = gpus_called(j, "NvAPI_GPU_SetPstates20", mark)
+    assert written == {0, 1, 2}, f"Apply with All wrote the card(s) {written}"
+
+    click_in(j, panel, ALL_GPUS)
+    time.sleep(0.5)
+    mark = last_sequence(j)
+    click_in(j, panel, APPLY)
+    confirm(j)
+    time.sleep(1)
+    written = gpus_called(j, "NvAPI_GPU_SetPstates20", mark)
+    assert written == {second}, f"Apply on GPU 2 alone wrote the card(s) {written}"
+    j.screenshot("applied-to-one")
+    click_in(j, panel, CLOSE)
+    j.wait_gone(panel)
+
+    assert info_name_field(j, main) != first_name, "the board facts did not follow GPU 2"
+    close_main(j, proc, main)
+
+
 JOURNEYS = {
+    "overclock-two-gpus": two_gpus,
     "overclock-apply": apply_core_offset,
+    # The same journey where the panel reads the card through the voltage/frequency curve, and
+    # where it reads P-states only.
+    "overclock-apply-vf-board": on_board("vf-only-1b80.ini", 1733000,
+                                         "NvAPI_GPU_ClockClientClkVfPointsGetControl"),
+    "overclock-apply-p-state-board": on_board("p-states-17c8.ini", 1076000,
+                                              "NvAPI_GPU_GetPstates20"),
     "overclock-profile-restart": profile_at_restart,
 }
