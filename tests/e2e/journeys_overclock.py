@@ -16,6 +16,8 @@ APPLY = (472 + 32, 533 + 11)
 CLOSE = (541 + 32, 533 + 11)
 SLOT_1 = (288 + 12, 530 + 13)
 SAVE = (224 + 31, 530 + 13)
+PROFILES = (54 + 31, 530 + 13)
+PROFILE_2 = (148 + 12, 530 + 13)
 BOX_OK = (100 + 36, 90 + 13)
 GPU_2 = (120 + 28 + 12, 560 + 13)
 ALL_GPUS = (403 + 8, 563 + 8)
@@ -142,17 +144,27 @@ def on_board(scenario, boost_khz, offsets_read):
     return lambda j: apply_core_offset(j, scenario, boost_khz, offsets_read)
 
 
-def write_config(j, auto_overclock):
-    text = first_run_file("2684", 0).decode("ascii")
+def config_path(j, device):
+    return j.program_file(f"Pyrelix_DID{device}.cfg")
+
+
+def write_config(j, auto_overclock, device="2684", profile2_core=0):
+    """A first start's file with the start-up overclock switched on or off and, optionally, a
+    core offset (MHz) in profile 2."""
+    text = first_run_file(device, 0).decode("ascii")
     text = text.replace("AutoOverClock=0", f"AutoOverClock={auto_overclock}")
-    with open(j.program_file("Pyrelix_DID2684.cfg"), "wb") as f:
-        f.write(text.encode("ascii"))
+    head, profile2 = text.split("[Profile2]", 1)
+    profile2 = profile2.replace("CoreOffset=0", f"CoreOffset={profile2_core}", 1)
+    with open(config_path(j, device), "wb") as f:
+        f.write((head + "[Profile2]" + profile2).encode("ascii"))
 
 
-def read_section(j, section):
+def read_section(j, section, device="2684"):
+    path = config_path(j, device)
+    with open(path, "rb") as f:
+        utf16 = f.read(2) in (b"\xff\xfe", b"\xfe\xff")
     values, current = {}, None
-    with open(j.program_file("Pyrelix_DID2684.cfg"), encoding="utf-16" if _is_utf16(j) else "ascii",
-              errors="replace") as f:
+    with open(path, encoding="utf-16" if utf16 else "ascii", errors="replace") as f:
         for line in f.read().splitlines():
             line = line.strip()
             if line.startswith("[") and line.endswith("]"):
@@ -161,11 +173,6 @@ def read_section(j, section):
                 key, value = line.split("=", 1)
                 values[key] = value
     return values
-
-
-def _is_utf16(j):
-    with open(j.program_file("Pyrelix_DID2684.cfg"), "rb") as f:
-        return f.read(2) in (b"\xff\xfe", b"\xfe\xff")
 
 
 def profile_at_restart(j):
@@ -263,7 +270,41 @@ def two_gpus(j):
     close_main(j, proc, main)
 
 
+def choose_profile(j):
+    """On the P-state board: Profile, 2 and OK apply the stored profile at once and make it the
+    start-up overclock, which the next start applies."""
+    j.make_prefix(with_driver=True, scenario="p-states-17c8.ini")
+    write_config(j, auto_overclock=1, device="17C8", profile2_core=150)
+    j.start_display()
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    time.sleep(1)
+    assert offsets_sent(j) == [0], f"start-up overclock: {offsets_sent(j)}"
+
+    panel = open_advance(j, main)
+    click_in(j, panel, PROFILES)
+    time.sleep(0.5)
+    click_in(j, panel, PROFILE_2)
+    confirm(j)
+    time.sleep(1)
+    assert offsets_sent(j) == [0, 150000], f"profile 2 applied: {offsets_sent(j)}"
+    j.screenshot("profile-2-chosen")
+    startup = read_section(j, "Start_OC", device="17C8")
+    assert startup.get("CoreOffset") == "150", f"Start_OC after choosing profile 2: {startup}"
+    click_in(j, panel, CLOSE)
+    j.wait_gone(panel)
+    close_main(j, proc, main)
+
+    os.remove(os.path.join(j.work, "trace.txt"))
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    time.sleep(1)
+    assert offsets_sent(j) == [150000], f"start-up overclock: {offsets_sent(j)}"
+    close_main(j, proc, main)
+
+
 JOURNEYS = {
+    "overclock-choose-profile": choose_profile,
     "overclock-two-gpus": two_gpus,
     "overclock-apply": apply_core_offset,
     # The same journey where the panel reads the card through the voltage/frequency curve, and
