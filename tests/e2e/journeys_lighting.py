@@ -1,6 +1,7 @@
 """Journeys of the lighting panel: on each simulated lighting path the panel opens from the main
 window's Led button, a colour picked on its wheel goes to the board with Ok, and a board whose
-VBIOS asks for it gets its status report once a second."""
+VBIOS asks for it gets its status report once a second; a board with no lighting path sends
+nothing."""
 import time
 
 import subprocess
@@ -184,5 +185,29 @@ def status_report_packet(j):
     close_main(j, proc, main)
 
 
-JOURNEYS = {"led-frames": led_frames, "led-typed-entry": typed_entry, "led-blocks": led_blocks, "led-illum": led_illum,
-            "led-status-report": status_report, "led-report-packet": status_report_packet}
+def no_lighting(j):
+    """A board with no lighting path: the panel still opens, but a press where the wheel and Ok
+    sit on the other paths sends nothing to the board."""
+    j.make_prefix(with_driver=True, scenario="led-none.ini")
+    j.start_display()
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    panel = open_led(j, main)
+    j.screenshot("led-none")
+    # Opening the panel probed for a controller; from here on nothing goes to the board.
+    sends = ("NvAPI_I2CWrite", "NvAPI_GPU_ClientIllumZonesSetControl")
+    before = {function: len(calls(j.trace(), function)) for function in sends}
+    _, x, y, _, _ = panel
+    for point in ((BOARD_WHEEL[0] - 30, BOARD_WHEEL[1] + 20), centre(OK_BUTTON)):
+        j.click(x + point[0], y + point[1])
+        time.sleep(0.5)
+    j.screenshot("led-none-pressed")
+    for function in sends:
+        assert len(calls(j.trace(), function)) == before[function], \
+            f"{function} called on a board without lighting"
+    close_main(j, proc, main)
+
+
+JOURNEYS = {"led-frames": led_frames, "led-typed-entry": typed_entry, "led-blocks": led_blocks,
+            "led-illum": led_illum, "led-none": no_lighting, "led-status-report": status_report,
+            "led-report-packet": status_report_packet}
