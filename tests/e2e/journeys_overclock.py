@@ -107,7 +107,7 @@ def wait_engine_clock(j, after, khz, timeout=90):
 
 
 def apply_core_offset(j, scenario=None, boost_khz=DEMO_BOOST_KHZ,
-                      offsets_read="NvAPI_GPU_GetPstates20"):
+                      offsets_read="NvAPI_GPU_ClockClientClkVfPointsGetControl"):
     j.make_prefix(with_driver=True, scenario=scenario)
     j.start_display()
     proc = j.start_program()
@@ -307,8 +307,8 @@ JOURNEYS = {
     "overclock-choose-profile": choose_profile,
     "overclock-two-gpus": two_gpus,
     "overclock-apply": apply_core_offset,
-    # The same journey where the panel reads the card through the voltage/frequency curve, and
-    # where it reads P-states only.
+    # The same journey on a voltage/frequency-curve board whose fans sit on the older cooler
+    # interface, and on a board the panel reads through its P-states only.
     "overclock-apply-vf-board": on_board("vf-only-1b80.ini", 1733000,
                                          "NvAPI_GPU_ClockClientClkVfPointsGetControl"),
     "overclock-apply-p-state-board": on_board("p-states-17c8.ini", 1076000,
