@@ -38,32 +38,28 @@ def curve_level(celsius):
 COOLER_SET = re.compile(r"fn=NvAPI_GPU_SetCoolerLevels .*level=(\d+) policy=(\d+)")
 
 
-def fan_sends(trace):
-    """(temperature read last before the send, fan id, level, mode) for every per-fan send."""
+def sends_after_readings(trace, send):
+    """(temperature read last before the send, the send pattern's values...) for every send."""
     sends, last = [], None
     for line in trace.splitlines():
         m = THERMAL.search(line)
         if m:
             last = int(m.group(1))
             continue
-        m = FAN_SET.search(line)
+        m = send.search(line)
         if m:
-            sends.append((last, int(m.group(1)), int(m.group(2)), int(m.group(3))))
+            sends.append((last, *(int(v) for v in m.groups())))
     return sends
+
+
+def fan_sends(trace):
+    """(temperature, fan id, level, mode) for every per-fan send."""
+    return sends_after_readings(trace, FAN_SET)
 
 
 def cooler_sends(trace):
-    """(temperature read last before the send, level, policy) for every send to the cooler."""
-    sends, last = [], None
-    for line in trace.splitlines():
-        m = THERMAL.search(line)
-        if m:
-            last = int(m.group(1))
-            continue
-        m = COOLER_SET.search(line)
-        if m:
-            sends.append((last, int(m.group(1)), int(m.group(2))))
-    return sends
+    """(temperature, level, policy) for every send to the cooler."""
+    return sends_after_readings(trace, COOLER_SET)
 
 
 def check_fan_pairs(sends):

@@ -175,6 +175,24 @@ def read_section(j, section, device="2684"):
     return values
 
 
+def close_all(j, proc, main, panel):
+    click_in(j, panel, CLOSE)
+    j.wait_gone(panel)
+    close_main(j, proc, main)
+
+
+def restart_applies(j, offset_khz):
+    """The next start applies the start-up overclock's core offset without showing the panel."""
+    os.remove(os.path.join(j.work, "trace.txt"))
+    proc = j.start_program()
+    (main,) = j.wait_for(MAIN_SIZE)
+    time.sleep(1)
+    assert offsets_sent(j) == [offset_khz], f"start-up overclock: {offsets_sent(j)}"
+    assert not [w for w in j.windows() if (w[3], w[4]) == ADVANCE_SIZE], "panel shown at start"
+    j.screenshot("restarted")
+    close_main(j, proc, main)
+
+
 def profile_at_restart(j):
     j.make_prefix(with_driver=True)
     write_config(j, auto_overclock=1)
@@ -193,19 +211,8 @@ def profile_at_restart(j):
     offset = int(saved.get("CoreOffset", "0"))
     assert offset > 0, f"Profile1 after Save: {saved}"
     assert startup.get("CoreOffset") == saved["CoreOffset"], f"Start_OC after Save: {startup}"
-    click_in(j, panel, CLOSE)
-    j.wait_gone(panel)
-    close_main(j, proc, main)
-
-    # The next start applies the saved profile without showing the panel.
-    os.remove(os.path.join(j.work, "trace.txt"))
-    proc = j.start_program()
-    (main,) = j.wait_for(MAIN_SIZE)
-    time.sleep(1)
-    assert offsets_sent(j) == [offset * 1000], f"start-up overclock: {offsets_sent(j)}"
-    assert not [w for w in j.windows() if (w[3], w[4]) == ADVANCE_SIZE], "panel shown at start"
-    j.screenshot("restarted")
-    close_main(j, proc, main)
+    close_all(j, proc, main, panel)
+    restart_applies(j, offset * 1000)
 
 
 def gpus_called(j, function, after):
@@ -291,16 +298,8 @@ def choose_profile(j):
     j.screenshot("profile-2-chosen")
     startup = read_section(j, "Start_OC", device="17C8")
     assert startup.get("CoreOffset") == "150", f"Start_OC after choosing profile 2: {startup}"
-    click_in(j, panel, CLOSE)
-    j.wait_gone(panel)
-    close_main(j, proc, main)
-
-    os.remove(os.path.join(j.work, "trace.txt"))
-    proc = j.start_program()
-    (main,) = j.wait_for(MAIN_SIZE)
-    time.sleep(1)
-    assert offsets_sent(j) == [150000], f"start-up overclock: {offsets_sent(j)}"
-    close_main(j, proc, main)
+    close_all(j, proc, main, panel)
+    restart_applies(j, 150000)
 
 
 JOURNEYS = {
