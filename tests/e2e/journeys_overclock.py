@@ -220,6 +220,15 @@ def gpus_called(j, function, after):
     return {int(g) for s, fn, g in CALL.findall(j.trace()) if fn == function and int(s) > after}
 
 
+def apply_confirmed(j, panel):
+    """Apply and OK; the GPUs the clock offsets were written to."""
+    mark = last_sequence(j)
+    click_in(j, panel, APPLY)
+    confirm(j)
+    time.sleep(1)
+    return gpus_called(j, "NvAPI_GPU_SetPstates20", mark)
+
+
 def info_name_field(j, main):
     """Opens the information panel, crops its name field and closes it again."""
     click_in(j, main, INFO_BUTTON)
@@ -254,20 +263,12 @@ def two_gpus(j):
 
     move_core_slider(j, panel)
     time.sleep(0.5)
-    mark = last_sequence(j)
-    click_in(j, panel, APPLY)
-    confirm(j)
-    time.sleep(1)
-    written = gpus_called(j, "NvAPI_GPU_SetPstates20", mark)
+    written = apply_confirmed(j, panel)
     assert written == {0, 1, 2}, f"Apply with All wrote the card(s) {written}"
 
     click_in(j, panel, ALL_GPUS)
     time.sleep(0.5)
-    mark = last_sequence(j)
-    click_in(j, panel, APPLY)
-    confirm(j)
-    time.sleep(1)
-    written = gpus_called(j, "NvAPI_GPU_SetPstates20", mark)
+    written = apply_confirmed(j, panel)
     assert written == {second}, f"Apply on GPU 2 alone wrote the card(s) {written}"
     j.screenshot("applied-to-one")
     click_in(j, panel, CLOSE)
