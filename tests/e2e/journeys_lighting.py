@@ -50,7 +50,7 @@ def check_cut_out(behind, shot, panel):
 
 
 def calls(trace, function):
-    return [line for line in trace.splitlines() if f" call " in line and f"fn={function} " in line]
+    return [line for line in trace.splitlines() if " call " in line and f"fn={function} " in line]
 
 
 def pick_and_send(j, scenario, wheel, readout_x, shot_name, holds):
